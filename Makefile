@@ -1,0 +1,36 @@
+# Thin front end over CMake: the commands a newcomer needs.
+BUILD      ?= build
+SANBUILD   ?= build-sanitize
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+DEMO_DIR   := $(BUILD)/demo
+CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all deps build run test sanitize clean demo
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@sh scripts/make-demo.sh $(BUILD) $(DEMO_DIR)
+
+run: demo
+	$(BUILD)/halvorin -C $(DEMO_DIR)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVORIN_SANITIZE=ON
+	cmake --build $(SANBUILD) -j $(JOBS)
+	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SANBUILD)

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs what the build needs on Debian when run as root; otherwise says what is missing.
+missing=""
+command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
+command -v g++ >/dev/null 2>&1 || missing="$missing g++"
+command -v ninja >/dev/null 2>&1 || missing="$missing ninja-build"
+[ -f /usr/include/ncurses.h ] || [ -f /usr/include/ncursesw/ncurses.h ] || missing="$missing libncurses-dev"
+[ -d /usr/include/gtest ] || missing="$missing libgtest-dev"
+command -v tmux >/dev/null 2>&1 || missing="$missing tmux"
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
+  echo "Installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq $missing >/dev/null || { echo "apt-get failed"; exit 1; }
+else
+  echo "Please install:$missing (for example: sudo apt-get install$missing)"
+  exit 1
+fi

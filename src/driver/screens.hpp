@@ -1,0 +1,10 @@
+#pragma once
+// The driver's fixed screens: heading, warnings, combination menu lines, closing screen.
+#include "driver/program.hpp"
+
+namespace halvorin {
+
+// Draws the heading on rows 1 and 25; leaves yellow on blue.
+void WRITEHDG(Console& con);
+
+}  // namespace halvorin

@@ -1,0 +1,218 @@
+// The one file that talks to curses: shows the Screen, reads keys, restores the terminal.
+#include <curses.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <deque>
+#include <map>
+
+#include "platform/errors.hpp"
+#include "platform/terminal.hpp"
+
+namespace halvorin {
+
+namespace {
+
+volatile std::sig_atomic_t pending_signal = 0;
+
+extern "C" void on_signal(int sig) { pending_signal = sig; }
+
+// PC palette order (0 black, 1 blue, 2 green, 3 cyan, 4 red, 5 magenta, 6 brown, 7 grey) to
+// curses colours, which swap red and blue.
+short curses_color(int pc) {
+  static const short map[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN, COLOR_CYAN,
+                               COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
+  return map[pc & 7];
+}
+
+class CursesTerminal : public Terminal {
+ public:
+  CursesTerminal() {
+    if (!::isatty(0) || !::isatty(1)) throw FileError("terminal", 0, "standard input and output must be a terminal (or use --keys)");
+    if (!std::getenv("ESCDELAY")) ::setenv("ESCDELAY", "25", 1);
+    screen_ = newterm(nullptr, stdout, stdin);
+    if (!screen_) throw FileError("terminal", 0, "cannot start the terminal (is TERM set?)");
+    set_term(screen_);
+    raw();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    set_escdelay(std::getenv("ESCDELAY") ? std::atoi(std::getenv("ESCDELAY")) : 25);
+    timeout(100);  // poll, so signals are seen while waiting for a key
+    mono_ = std::getenv("NO_COLOR") != nullptr || !has_colors();
+    if (!mono_) {
+      start_color();
+      colors16_ = COLORS >= 16;
+    }
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, on_signal);
+    drawn_.fill(Cell{'\x01', 255, 255});
+  }
+
+  ~CursesTerminal() override { restore(); }
+
+  int read_key(const Screen& screen, const std::string&) override {
+    fill_queue(screen, true);
+    int k = queue_.front();
+    queue_.pop_front();
+    return k;
+  }
+
+  bool key_waiting(const Screen& screen) override {
+    if (!queue_.empty()) return true;
+    render(screen);
+    timeout(0);
+    int ch = getch();
+    timeout(100);
+    if (ch != ERR) translate(ch, screen);
+    return !queue_.empty();
+  }
+
+  void wait_key_pending(const Screen& screen, const std::string&) override {
+    fill_queue(screen, true);
+  }
+
+ private:
+  void restore() {
+    if (screen_) {
+      endwin();
+      delscreen(screen_);
+      screen_ = nullptr;
+    }
+  }
+
+  void check_signal() {
+    if (pending_signal) {
+      int sig = pending_signal;
+      restore();
+      std::signal(sig, SIG_DFL);
+      throw Interrupted(sig);
+    }
+  }
+
+  void fill_queue(const Screen& screen, bool block) {
+    while (queue_.empty()) {
+      check_signal();
+      render(screen);
+      int ch = getch();
+      if (ch == ERR) {
+        if (!block) return;
+        continue;
+      }
+      translate(ch, screen);
+    }
+  }
+
+  void translate(int ch, const Screen& screen) {
+    static const std::map<int, int> ext = {
+        {KEY_UP, 72},    {KEY_DOWN, 80},  {KEY_LEFT, 75},  {KEY_RIGHT, 77}, {KEY_HOME, 71},
+        {KEY_END, 79},   {KEY_PPAGE, 73}, {KEY_NPAGE, 81}, {KEY_IC, 82},    {KEY_DC, 83},
+        {KEY_B2, 76}};
+    if (ch == KEY_RESIZE) {
+      drawn_.fill(Cell{'\x01', 255, 255});
+      clear();
+      render(screen);
+      return;
+    }
+    if (ch == KEY_ENTER) ch = 13;
+    if (ch == KEY_BACKSPACE || ch == 127) ch = 8;
+    if (ch >= KEY_F(1) && ch <= KEY_F(10)) {
+      queue_.push_back(0);
+      queue_.push_back(59 + ch - KEY_F(1));
+      return;
+    }
+    auto it = ext.find(ch);
+    if (it != ext.end()) {
+      queue_.push_back(0);
+      queue_.push_back(it->second);
+      return;
+    }
+    if (ch == '\n') ch = 13;
+    if (ch >= 0 && ch < 256) queue_.push_back(ch);
+  }
+
+  int pair_for(int fg, int bg) {
+    int key = fg * 16 + bg;
+    auto it = pairs_.find(key);
+    if (it != pairs_.end()) return it->second;
+    int n = static_cast<int>(pairs_.size()) + 1;
+    if (n >= COLOR_PAIRS) return 0;
+    short f = curses_color(fg), b = curses_color(bg);
+    if (colors16_) {
+      if (fg >= 8) f = static_cast<short>(f + 8);
+      if (bg >= 8) b = static_cast<short>(b + 8);
+    }
+    init_pair(static_cast<short>(n), f, b);
+    pairs_[key] = n;
+    return n;
+  }
+
+  chtype attr_for(const Cell& c) {
+    if (mono_) {
+      // Highlights (a background other than the normal blue or black) show as reverse video.
+      bool hi = c.bg != 1 && c.bg != 0;
+      return hi ? A_REVERSE : A_NORMAL;
+    }
+    chtype a = COLOR_PAIR(pair_for(c.fg, colors16_ ? c.bg : c.bg & 7));
+    if (!colors16_ && c.fg >= 8) a |= A_BOLD;
+    return a;
+  }
+
+  void render(const Screen& screen) {
+    int rows = 0, cols = 0;
+    getmaxyx(stdscr, rows, cols);
+    if (rows < Screen::kRows || cols < Screen::kCols) {
+      if (!small_) {
+        erase();
+        small_ = true;
+      }
+      mvaddstr(0, 0, "Halvorin needs a terminal of at least 80 columns by 25 rows.");
+      mvaddstr(1, 0, "Please enlarge this window.");
+      refresh();
+      drawn_.fill(Cell{'\x01', 255, 255});
+      return;
+    }
+    if (small_) {
+      erase();
+      small_ = false;
+    }
+    if (screen.version() == version_ && !first_) {
+      move(screen.wherey() - 1, screen.wherex() - 1);
+      refresh();
+      return;
+    }
+    first_ = false;
+    version_ = screen.version();
+    for (int r = 1; r <= Screen::kRows; ++r)
+      for (int c = 1; c <= Screen::kCols; ++c) {
+        const Cell& cell = screen.cell(c, r);
+        Cell& old = drawn_[static_cast<size_t>((r - 1) * Screen::kCols + c - 1)];
+        if (cell == old) continue;
+        old = cell;
+        unsigned char ch = static_cast<unsigned char>(cell.ch);
+        chtype glyph = (ch >= 32 && ch < 127) ? ch : '?';
+        if (r == Screen::kRows && c == Screen::kCols)
+          mvinsch(r - 1, c - 1, glyph | attr_for(cell));  // avoid scrolling the real terminal
+        else
+          mvaddch(r - 1, c - 1, glyph | attr_for(cell));
+      }
+    move(screen.wherey() - 1, screen.wherex() - 1);
+    refresh();
+  }
+
+  SCREEN* screen_ = nullptr;
+  bool mono_ = false;
+  bool colors16_ = false;
+  bool small_ = false;
+  bool first_ = true;
+  uint64_t version_ = 0;
+  std::deque<int> queue_;
+  std::map<int, int> pairs_;
+  std::array<Cell, Screen::kCols * Screen::kRows> drawn_{};
+};
+
+}  // namespace
+
+std::unique_ptr<Terminal> make_curses_terminal() { return std::make_unique<CursesTerminal>(); }
+
+}  // namespace halvorin

@@ -1,0 +1,47 @@
+#pragma once
+// A Terminal shows the Screen and delivers keys one byte at a time, as the PC keyboard did:
+// extended keys as 0 followed by the scan code (Up 72, Down 80, Left 75, Right 77, Home 71,
+// End 79, PgUp 73, PgDn 81, Ins 82, Del 83, F1..F10 59..68), Enter 13, Esc 27, Backspace 8.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/screen.hpp"
+
+namespace halvorin {
+
+class Terminal {
+ public:
+  virtual ~Terminal() = default;
+  // Shows the screen, then waits for and returns the next key byte. `where` names the screen.
+  virtual int read_key(const Screen& screen, const std::string& where) = 0;
+  // True when a key is waiting; the key is not taken.
+  virtual bool key_waiting(const Screen& screen) = 0;
+  // Shows the screen and waits until a key is waiting, without taking it.
+  virtual void wait_key_pending(const Screen& screen, const std::string& where) = 0;
+};
+
+// Keys from a key script (tests, benchmarks, batch runs); needs no terminal.
+class ScriptTerminal : public Terminal {
+ public:
+  explicit ScriptTerminal(std::vector<unsigned char> keys) : keys_(std::move(keys)) {}
+  int read_key(const Screen& screen, const std::string& where) override;
+  bool key_waiting(const Screen& screen) override { return pos_ < keys_.size(); }
+  void wait_key_pending(const Screen& screen, const std::string& where) override;
+  // Keys taken so far.
+  size_t keys_read() const { return pos_; }
+
+ private:
+  std::vector<unsigned char> keys_;
+  size_t pos_ = 0;
+};
+
+// Parses a key script: tokens separated by white space; '#' starts a comment to the end of the
+// line; Enter, Esc, Up, Down, Left, Right, Space, Tab, Backspace name keys; "text" types text;
+// <N> sends byte N; N*TOKEN repeats a token. Errors name `file` and the line.
+std::vector<unsigned char> parse_key_script(const std::string& text, const std::string& file);
+
+// Opens the real terminal through curses; throws FileError when there is none.
+std::unique_ptr<Terminal> make_curses_terminal();
+
+}  // namespace halvorin

@@ -1,0 +1,285 @@
+#include "platform/text_file.hpp"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/errors.hpp"
+
+namespace halvorin {
+
+namespace {
+
+// The fault seam's countdown: the operation that brings it to 0 fails.
+long fault_countdown = 0;
+
+bool fault_now() {
+  if (fault_countdown <= 0) return false;
+  return --fault_countdown == 0;
+}
+
+std::string lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+bool is_regular_file(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+void inject_file_fault(long n) { fault_countdown = n; }
+
+std::string find_file_in(const std::string& dir, const std::string& name) {
+  std::string prefix = (dir.empty() || dir == ".") ? "" : dir + "/";
+  if (is_regular_file(prefix + name)) return prefix + name;
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return {};
+  std::vector<std::string> matches;
+  std::string want = lower(name);
+  while (dirent* e = ::readdir(d)) {
+    std::string n = e->d_name;
+    if (lower(n) == want && is_regular_file(prefix + n)) matches.push_back(n);
+  }
+  ::closedir(d);
+  if (matches.empty()) return {};
+  if (matches.size() > 1) {
+    std::sort(matches.begin(), matches.end());
+    std::string all;
+    for (auto& m : matches) all += (all.empty() ? "" : ", ") + m;
+    throw FileError(name, 0, "several files match this name in other letter case: " + all);
+  }
+  return prefix + matches[0];
+}
+
+std::string find_file(const std::string& name) { return find_file_in(".", name); }
+
+void check_plain_name(const std::string& name, const std::string& source, int line) {
+  if (name.empty() || name.find('/') != std::string::npos ||
+      name.find('\\') != std::string::npos || name.find("..") != std::string::npos ||
+      name.find('\0') != std::string::npos)
+    throw FileError(source, line,
+                    "'" + name + "' is not a plain file name in the working directory");
+}
+
+std::string search_path(const std::string& name) {
+  std::string here = find_file(name);
+  if (!here.empty()) return here;
+  const char* path = std::getenv("PATH");
+  if (!path) return {};
+  std::stringstream ss(path);
+  std::string dir;
+  while (std::getline(ss, dir, ':')) {
+    if (dir.empty()) continue;
+    std::string found = find_file_in(dir, name);
+    if (!found.empty()) return found;
+  }
+  return {};
+}
+
+// ---- TextReader ----
+
+TextReader::TextReader(const std::string& name) : name_(name) {
+  std::string path = find_file(name);
+  if (path.empty()) throw FileError(name, 0, "file not found in the working directory");
+  if (fault_now()) throw FileError(name, 0, "cannot open: injected fault");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError(name, 0, std::string("cannot open: ") + std::strerror(errno));
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  if (in.bad()) throw FileError(name, 0, "read error");
+  data_ = ss.str();
+}
+
+TextReader TextReader::from_text(std::string text, std::string name) {
+  TextReader r;
+  r.name_ = std::move(name);
+  r.data_ = std::move(text);
+  return r;
+}
+
+void TextReader::fail(const std::string& what) const { throw FileError(name_, line_, what); }
+
+bool TextReader::eoln() const {
+  return eof() || data_[pos_] == '\n' || (data_[pos_] == '\r' && pos_ + 1 < data_.size() &&
+                                          data_[pos_ + 1] == '\n');
+}
+
+void TextReader::take_line_end() {
+  if (eof()) return;
+  if (data_[pos_] == '\r') ++pos_;
+  if (!eof() && data_[pos_] == '\n') ++pos_;
+  ++line_;
+}
+
+std::string TextReader::read_chars(size_t max) {
+  size_t start = pos_;
+  while (pos_ - start < max && !eoln()) ++pos_;
+  return data_.substr(start, pos_ - start);
+}
+
+std::string TextReader::read_line(size_t max) {
+  std::string s = read_chars(max);
+  skip_line();
+  return s;
+}
+
+int TextReader::read_char() {
+  if (eof()) return -1;
+  char c = data_[pos_++];
+  if (c == '\n') ++line_;
+  return static_cast<unsigned char>(c);
+}
+
+int TextReader::read_int() {
+  while (!eof() && std::isspace(static_cast<unsigned char>(data_[pos_]))) {
+    if (data_[pos_] == '\n') ++line_;
+    ++pos_;
+  }
+  if (eof()) fail("expected a number, found the end of the file");
+  bool neg = false;
+  if (data_[pos_] == '+' || data_[pos_] == '-') {
+    neg = data_[pos_] == '-';
+    ++pos_;
+  }
+  long v = 0;
+  size_t digits = 0;
+  while (!eof() && std::isdigit(static_cast<unsigned char>(data_[pos_]))) {
+    v = v * 10 + (data_[pos_] - '0');
+    if (v > 32768) fail("number too large (more than 16 bits)");
+    ++pos_;
+    ++digits;
+  }
+  if (digits == 0) {
+    std::string found = read_chars(12);
+    fail("expected a number, found '" + found + "'");
+  }
+  if (neg) v = -v;
+  if (v > 32767) fail("number too large (more than 16 bits)");
+  if (!eof() && !std::isspace(static_cast<unsigned char>(data_[pos_])))
+    fail("expected a number, found '" + data_.substr(pos_ - digits, digits + 1) + "...'");
+  return static_cast<int>(v);
+}
+
+void TextReader::skip_line() {
+  while (!eoln()) ++pos_;
+  take_line_end();
+}
+
+void TextReader::skip_lines(long n) {
+  for (long i = 0; i < n; ++i) {
+    if (eof()) fail("the file ends before the line the material counts promise");
+    skip_line();
+  }
+}
+
+void TextReader::rewind() {
+  pos_ = 0;
+  line_ = 1;
+}
+
+void TextReader::seek(size_t offset, int line) {
+  pos_ = std::min(offset, data_.size());
+  line_ = line;
+}
+
+// ---- TextWriter ----
+
+TextWriter::TextWriter(const std::string& name, Mode mode) : name_(name), mode_(mode) {
+  if (fault_now()) throw FileError(name, 0, "cannot create: injected fault");
+  if (mode == Mode::Replace) {
+    tmp_ = name + ".tmp" + std::to_string(::getpid());
+    f_ = std::fopen(tmp_.c_str(), "wb");
+  } else {
+    f_ = std::fopen(name.c_str(), mode == Mode::Append ? "ab" : "wb");
+  }
+  if (!f_) throw FileError(name, 0, std::string("cannot create: ") + std::strerror(errno));
+}
+
+TextWriter::~TextWriter() {
+  if (f_) {
+    if (mode_ == Mode::Replace) {
+      abandon();
+    } else {
+      std::fclose(f_);
+      f_ = nullptr;
+    }
+  }
+}
+
+void TextWriter::check(bool ok, const char* what) {
+  if (ok && fault_now()) ok = false, errno = ENOSPC;
+  if (!ok) {
+    std::string msg = std::string(what) + ": " + std::strerror(errno);
+    abandon();
+    throw FileError(name_, lines_ + 1, msg);
+  }
+}
+
+void TextWriter::write(const std::string& s) {
+  if (!f_) throw FileError(name_, lines_ + 1, "write to a closed file");
+  check(std::fwrite(s.data(), 1, s.size(), f_) == s.size(), "write failed");
+}
+
+void TextWriter::write_int(long v, int width) {
+  std::string s = std::to_string(v);
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+  write(s);
+}
+
+void TextWriter::writeln(const std::string& s) {
+  write(s + "\r\n");
+  ++lines_;
+}
+
+void TextWriter::close() {
+  if (!f_) return;
+  bool ok = std::fflush(f_) == 0;
+  if (ok && mode_ == Mode::Replace) ok = ::fsync(::fileno(f_)) == 0;
+  check(ok, "write failed");
+  std::FILE* f = f_;
+  f_ = nullptr;
+  if (std::fclose(f) != 0) {
+    if (mode_ == Mode::Replace) std::remove(tmp_.c_str());
+    throw FileError(name_, lines_, std::string("close failed: ") + std::strerror(errno));
+  }
+  if (mode_ == Mode::Replace) {
+    bool renamed = !fault_now() && std::rename(tmp_.c_str(), name_.c_str()) == 0;
+    if (!renamed) {
+      std::string msg = std::string("cannot replace the file: ") + std::strerror(errno);
+      std::remove(tmp_.c_str());
+      throw FileError(name_, 0, msg);
+    }
+  }
+}
+
+void TextWriter::abandon() {
+  if (f_) {
+    std::fclose(f_);
+    f_ = nullptr;
+  }
+  if (mode_ == Mode::Replace && !tmp_.empty()) std::remove(tmp_.c_str());
+}
+
+void replace_file(const std::string& name, const std::vector<std::string>& lines,
+                  bool last_line_end) {
+  TextWriter w(name, TextWriter::Mode::Replace);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i + 1 == lines.size() && !last_line_end)
+      w.write(lines[i]);
+    else
+      w.writeln(lines[i]);
+  }
+  w.close();
+}
+
+}  // namespace halvorin

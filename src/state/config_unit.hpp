@@ -1,0 +1,30 @@
+#pragma once
+// The configuration unit's own variables: its copies of the style values, the style list table
+// and the few variables the driver reads or writes directly (NAME4, REGLST, SEC1, SETSPC,
+// PRIMPCT and the key variable I).
+#include <string>
+
+#include "state/style.hpp"
+#include "state/table.hpp"
+
+namespace halvorin {
+
+constexpr int FILMAX = 15;  // entries of the style list table, "Exit" included
+
+struct ConfigUnit : StyleValues {
+  std::string BBK = " A", EBK = " A";  // book codes, always " A"
+  Table<int, 28> EVS{"EVS"};           // verses per chapter, set by SETVS
+  Table<std::string, FILMAX> FIL{"FIL"};
+  int X = 0;     // lines read from the style list
+  int FLS = 0;   // style names in the list (X - 1)
+  int Y = 1;     // the highlighted list entry
+  std::string NAME1;  // name of the style being edited
+  std::string NAME;   // style file being loaded
+  int I = 0;          // the last key read (shared with the driver)
+  int SPECS = 0;      // specialty letters of the current pattern
+  int QZ = 0;         // quizzes, for the pattern step
+  Table<std::string, 150> PAT{"PAT"};
+  bool BACK = false;  // back request of the pattern review
+};
+
+}  // namespace halvorin

@@ -1,0 +1,71 @@
+#pragma once
+// Checked fixed-size tables, indexed as the stored formats count (from 1 unless said otherwise).
+#include <array>
+#include <string>
+
+#include "platform/errors.hpp"
+
+namespace halvorin {
+
+[[noreturn]] void table_index_error(const char* name, int index, int lo, int hi);
+
+// A one-dimensional table with indexes Lo..Hi; any other index throws InternalError.
+template <typename T, int Hi, int Lo = 1>
+class Table {
+ public:
+  explicit Table(const char* name = "table") : name_(name) { fill(T{}); }
+  T& operator[](int i) {
+    if (i < Lo || i > Hi) table_index_error(name_, i, Lo, Hi);
+    return v_[static_cast<size_t>(i - Lo)];
+  }
+  const T& operator[](int i) const {
+    if (i < Lo || i > Hi) table_index_error(name_, i, Lo, Hi);
+    return v_[static_cast<size_t>(i - Lo)];
+  }
+  void fill(const T& x) { v_.fill(x); }
+  static constexpr int lo() { return Lo; }
+  static constexpr int hi() { return Hi; }
+
+ private:
+  const char* name_;
+  std::array<T, Hi - Lo + 1> v_{};
+};
+
+// A two-dimensional table with indexes 1..Rows and 1..Cols.
+template <typename T, int Rows, int Cols>
+class Table2 {
+ public:
+  explicit Table2(const char* name = "table") : name_(name) { fill(T{}); }
+  T& operator()(int r, int c) {
+    check(r, c);
+    return v_[static_cast<size_t>((r - 1) * Cols + (c - 1))];
+  }
+  const T& operator()(int r, int c) const {
+    check(r, c);
+    return v_[static_cast<size_t>((r - 1) * Cols + (c - 1))];
+  }
+  void fill(const T& x) { v_.fill(x); }
+  static constexpr int rows() { return Rows; }
+  static constexpr int cols() { return Cols; }
+
+ private:
+  void check(int r, int c) const {
+    if (r < 1 || r > Rows) table_index_error(name_, r, 1, Rows);
+    if (c < 1 || c > Cols) table_index_error(name_, c, 1, Cols);
+  }
+  const char* name_;
+  std::array<T, static_cast<size_t>(Rows) * Cols> v_{};
+};
+
+// Cuts a text to the most characters its stored field may hold.
+inline std::string cut(std::string s, size_t max) {
+  if (s.size() > max) s.resize(max);
+  return s;
+}
+
+// The character at 1-based position i of a line read as if blank-padded: past the end it is a blank.
+inline char at(const std::string& s, int i) {
+  return (i >= 1 && static_cast<size_t>(i) <= s.size()) ? s[static_cast<size_t>(i - 1)] : ' ';
+}
+
+}  // namespace halvorin
