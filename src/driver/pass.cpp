@@ -2,6 +2,7 @@
 
 #include "config/style_list.hpp"
 #include "driver/screens.hpp"
+#include "driver/steps.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
@@ -104,7 +105,11 @@ PassEnd run_pass(Program& p) {
   if (read_hand_over(p)) return PassEnd::Exit;
   read_run_style(p);
   name_ftv_and_count_files(p);
-  // The later steps of the pass follow here in order, as their parts of the program exist.
+  for (Step (*step)(Program&) :
+       {make_patterns, count_material, sector_material, create_quiz_file, check_empty_specialty,
+        choose_combination_mode, build_interrogative_index, make_quizzes, finish_packet}) {
+    if (step(p) == Step::StartOver) return PassEnd::StartOver;
+  }
   return PassEnd::StartOver;
 }
 

@@ -1,0 +1,130 @@
+#include "support/harness.hpp"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace halvorin::testing {
+
+namespace {
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+std::string quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+  std::string tmpl = (fs::temp_directory_path() / "halvorin-test-XXXXXX").string();
+  if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+void TempDir::write(const std::string& name, const std::string& content) const {
+  std::ofstream(file(name), std::ios::binary) << content;
+}
+
+void TempDir::write_lines(const std::string& name, const std::vector<std::string>& lines) const {
+  std::string s;
+  for (auto& l : lines) s += l + "\r\n";
+  write(name, s);
+}
+
+std::string TempDir::read(const std::string& name) const { return slurp(file(name)); }
+
+std::vector<std::string> TempDir::lines(const std::string& name) const {
+  std::vector<std::string> out;
+  std::string s = read(name), cur;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\n') {
+      if (!cur.empty() && cur.back() == '\r') cur.pop_back();
+      out.push_back(cur);
+      cur.clear();
+    } else {
+      cur += s[i];
+    }
+  }
+  if (!cur.empty()) out.push_back(cur);
+  return out;
+}
+
+bool TempDir::exists(const std::string& name) const { return fs::exists(file(name)); }
+
+void TempDir::remove(const std::string& name) const { fs::remove(file(name)); }
+
+void copy_demo(const TempDir& dir) {
+  for (auto& e : fs::directory_iterator(fs::path(HALVORIN_SOURCE_DIR) / "demo"))
+    if (e.is_regular_file())
+      fs::copy_file(e.path(), fs::path(dir.path()) / e.path().filename(),
+                    fs::copy_options::overwrite_existing);
+}
+
+void generate_material(const TempDir& dir, const std::string& profile, int seed) {
+  std::string cmd = std::string(HALVORIN_MATERIAL_BIN) + " --out " + quote(dir.path()) +
+                    " --profile " + profile + " --seed " + std::to_string(seed);
+  RunResult r = run_command(cmd);
+  if (r.status != 0) throw std::runtime_error("material generator failed: " + r.err);
+}
+
+std::string RunResult::row(int r) const {
+  if (r < 1 || r > 25 || screen.size() < 25 * 81) return {};
+  return screen.substr(static_cast<size_t>((r - 1) * 81), 80);
+}
+
+int RunResult::fg(int col, int r) const {
+  size_t i = static_cast<size_t>((r - 1) * 81 + col - 1);
+  return i < colors.size() ? std::stoi(colors.substr(i, 1), nullptr, 16) : -1;
+}
+
+int RunResult::bg(int col, int r) const {
+  size_t i = static_cast<size_t>((25 + r - 1) * 81 + col - 1);
+  return i < colors.size() ? std::stoi(colors.substr(i, 1), nullptr, 16) : -1;
+}
+
+RunResult run_command(const std::string& command) {
+  TempDir scratch;
+  std::string cmd = command + " >" + quote(scratch.file("out")) + " 2>" + quote(scratch.file("err")) +
+                    " </dev/null";
+  int st = std::system(cmd.c_str());
+  RunResult r;
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+  r.out = scratch.read("out");
+  r.err = scratch.read("err");
+  return r;
+}
+
+RunResult run_halvorin(const TempDir& dir, const std::string& keys,
+                       const std::vector<std::string>& args) {
+  TempDir scratch;
+  scratch.write("keys", keys);
+  std::string cmd = std::string(HALVORIN_BIN) + " -C " + quote(dir.path()) + " --keys " +
+                    quote(scratch.file("keys")) + " --dump-screen " + quote(scratch.file("screen"));
+  for (auto& a : args) cmd += " " + quote(a);
+  RunResult r = run_command(cmd);
+  r.screen = scratch.read("screen");
+  r.colors = scratch.read("screen.colors");
+  return r;
+}
+
+}  // namespace halvorin::testing

@@ -1,0 +1,56 @@
+#pragma once
+// Test helpers: temporary working folders, generated material, and whole-program runs with a
+// key script.
+#include <string>
+#include <vector>
+
+namespace halvorin::testing {
+
+// A fresh folder under the system's temporary folder, removed when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  // Writes a file as given (no line-end conversion).
+  void write(const std::string& name, const std::string& content) const;
+  // Writes lines with CR LF line ends, as the program's own files have them.
+  void write_lines(const std::string& name, const std::vector<std::string>& lines) const;
+  std::string read(const std::string& name) const;
+  // The file's lines without their line ends (CR LF or LF).
+  std::vector<std::string> lines(const std::string& name) const;
+  bool exists(const std::string& name) const;
+  void remove(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// Copies the demo styles, the style list and the verse table into the folder.
+void copy_demo(const TempDir& dir);
+// Generates material with the project's generator (profile full, small or sparse).
+void generate_material(const TempDir& dir, const std::string& profile = "small", int seed = 1);
+
+struct RunResult {
+  int status = -1;      // exit status (or 128 + signal)
+  std::string screen;   // the final screen: 25 lines of 80 characters
+  std::string colors;   // foregrounds then backgrounds, one hex digit per cell
+  std::string err;      // what the program wrote on stderr
+  std::string out;      // what it wrote on stdout
+  // One row of the final screen (1..25), 80 characters.
+  std::string row(int r) const;
+  // The foreground and background of a cell (column, row from 1).
+  int fg(int col, int row) const;
+  int bg(int col, int row) const;
+};
+
+// Runs the program in `dir` with the key script `keys` (key script syntax) and extra arguments.
+RunResult run_halvorin(const TempDir& dir, const std::string& keys,
+                       const std::vector<std::string>& args = {});
+// Runs any command line through the shell and returns its status and output.
+RunResult run_command(const std::string& command);
+
+}  // namespace halvorin::testing
