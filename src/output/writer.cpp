@@ -1,0 +1,7 @@
+#include "output/writer.hpp"
+
+namespace halvorin {
+
+void OPUT(Program&) {}
+
+}  // namespace halvorin
