@@ -1,0 +1,186 @@
+#include "material/counts.hpp"
+
+#include <cctype>
+
+namespace halvorin {
+
+namespace {
+
+bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+bool blank_line(const std::string& s) {
+  for (char c : s)
+    if (!is_blank(c)) return false;
+  return true;
+}
+
+// Reads a count that must fit a verse's byte counter.
+int read_count(TextReader& in) {
+  int n = in.read_int();
+  if (n < 0 || n > KIND_MAX)
+    in.fail("a count must be 0.." + std::to_string(KIND_MAX) + ", not " + std::to_string(n));
+  return n;
+}
+
+}  // namespace
+
+void BCOUNT(RunState& rs, int ch, int v) {
+  rs.BEFORE += rs.QCOUNT(ch, v);
+  rs.FBEFORE += rs.FCOUNT(ch, v);
+  rs.SBEFORE += rs.SCOUNT(ch, v);
+  rs.RBEFORE += rs.RCOUNT(ch, v);
+  rs.OBEFORE += rs.OCOUNT(ch, v);
+}
+
+void TCOUNT(RunState& rs, int ch, int v) {
+  rs.TQUEST += rs.QCOUNT(ch, v);
+  rs.FQUEST += rs.FCOUNT(ch, v);
+  rs.RQUEST += rs.RCOUNT(ch, v);
+  rs.OQUEST += rs.OCOUNT(ch, v);
+  rs.SQUEST += rs.SCOUNT(ch, v);
+}
+
+void SPECOUNT(RunState& rs, int x, int y, int s) {
+  rs.FPS[s] += rs.FCOUNT(x, y);
+  rs.RPS[s] += rs.RCOUNT(x, y);
+  rs.OPS[s] += rs.OCOUNT(x, y);
+  rs.SPS[s] += rs.SCOUNT(x, y);
+}
+
+CountRecord READ11(RunState& rs, TextReader& count_file, int s) {
+  CountRecord r;
+  if (count_file.eof()) count_file.fail("the count file ends early: expected a count record");
+  r.ch = count_file.read_int();
+  r.vs = count_file.read_int();
+  if (r.ch < 1 || r.ch > CHMAX || r.vs < 1 || r.vs > VMAX)
+    count_file.fail("a count record names chapter " + std::to_string(r.ch) + " verse " +
+                    std::to_string(r.vs) + ", outside 1..28 and 1..65");
+  int q = read_count(count_file);
+  int f = read_count(count_file);
+  int rr = read_count(count_file);
+  int o = read_count(count_file);
+  int si = read_count(count_file);
+  count_file.skip_line();
+  rs.QPS[s] += q;
+  rs.FPS[s] += f;
+  rs.RPS[s] += rr;
+  rs.OPS[s] += o;
+  rs.SPS[s] += si;
+  return r;
+}
+
+void CONVERT2(RunState& rs, int pos) {
+  rs.RLBK[pos] = 'A';
+  rs.BKNAME[pos] = "Acts";
+}
+
+void zero_counts(RunState& rs) {
+  for (CountTable* t : {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT}) t->fill(0);
+}
+
+void count_question_file(TextReader& in, CountTable& table) {
+  // Later readers skip lines by count and take each sector's questions by position, so every
+  // line must be a question in chapter and verse order; anything else is refused here, before
+  // a count built on it can pick the wrong questions.
+  int last_ch = 0, last_v = 0;
+  while (!in.eof()) {
+    int line = in.line();
+    auto refuse = [&](const std::string& what) { throw FileError(in.name(), line, what); };
+    std::string s = in.read_line(64);
+    if (blank_line(s)) {
+      // Blank lines at the very end are harmless: no reader gets that far.
+      while (!in.eof() && blank_line(in.read_line(64))) {
+      }
+      if (in.eof()) break;
+      refuse("a blank line among the questions (every line must be one question)");
+    }
+    char c1 = at(s, 1), c2 = at(s, 2);
+    if (!is_digit(c2) || !(c1 == ' ' || is_digit(c1)))
+      refuse("the chapter in columns 1-2 is not a number: '" + s.substr(0, 2) + "'");
+    int ch = c2 - '0' + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
+    size_t i = 3;  // just past the separator in column 3
+    while (i < s.size() && s[i] == ' ') ++i;
+    size_t start = i;
+    int v = 0;
+    while (i < s.size() && is_digit(s[i]) && i - start < 5) v = v * 10 + (s[i++] - '0');
+    if (i == start || (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))))
+      refuse("the verse after column 3 is not a number");
+    std::string where = std::to_string(ch) + ":" + std::to_string(v);
+    if (ch < 1 || ch > CHMAX || v < 1 || v > VMAX)
+      refuse("chapter and verse " + where + " lie outside chapters 1..28 and verses 1..65");
+    if (ch < last_ch || (ch == last_ch && v < last_v))
+      refuse(where + " comes after " + std::to_string(last_ch) + ":" + std::to_string(last_v) +
+             " (lines must be in chapter and verse order)");
+    int& n = table(ch, v);
+    if (n >= KIND_MAX)
+      refuse("more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where);
+    ++n;
+    last_ch = ch;
+    last_v = v;
+  }
+}
+
+void build_counts(RunState& rs) {
+  zero_counts(rs);
+  const std::string* names[] = {&rs.REGFILE, &rs.FTVFILE, &rs.CVFILE, &rs.COFILE, &rs.SITFILE};
+  CountTable* tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
+  for (int k = 0; k < 5; ++k) {
+    TextReader in(*names[k]);
+    count_question_file(in, *tables[k]);
+  }
+}
+
+void write_count_file(const RunState& rs, const std::string& name) {
+  TextWriter out(name, TextWriter::Mode::Replace);
+  for (int c = 1; c <= CHMAX; ++c)
+    for (int v = 1; v <= VMAX; ++v)
+      out.writeln(std::to_string(c) + " " + std::to_string(v) + " " +
+                  std::to_string(rs.QCOUNT(c, v)) + " " + std::to_string(rs.FCOUNT(c, v)) + " " +
+                  std::to_string(rs.RCOUNT(c, v)) + " " + std::to_string(rs.OCOUNT(c, v)) + " " +
+                  std::to_string(rs.SCOUNT(c, v)));
+  out.close();
+}
+
+void load_count_file(RunState& rs, const std::string& path) {
+  zero_counts(rs);
+  TextReader in(path);
+  for (int c = 1; c <= CHMAX; ++c) {
+    for (int v = 1; v <= VMAX; ++v) {
+      if (in.eof())
+        in.fail("the count file ends after " + std::to_string((c - 1) * VMAX + v - 1) + " of its " +
+                std::to_string(COUNT_LINES) + " lines; set reindex to Y to rebuild it");
+      int rc = in.read_int();
+      int rv = in.read_int();
+      // Sectoring reads the file again record by record, so it must be in order, not only
+      // complete.
+      if (rc != c || rv != v)
+        in.fail("expected the record of chapter " + std::to_string(c) + " verse " +
+                std::to_string(v) + ", found " + std::to_string(rc) + " " + std::to_string(rv));
+      rs.QCOUNT(c, v) = read_count(in);
+      rs.FCOUNT(c, v) = read_count(in);
+      rs.RCOUNT(c, v) = read_count(in);
+      rs.OCOUNT(c, v) = read_count(in);
+      rs.SCOUNT(c, v) = read_count(in);
+      in.skip_line();
+    }
+  }
+}
+
+void range_totals(RunState& rs) {
+  rs.SQUEST = rs.SBEFORE = rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = 0;
+  rs.TQUEST = rs.FQUEST = rs.RQUEST = rs.OQUEST = 0;
+  for (int ch = 1; ch <= rs.BCHAP - 1; ++ch)
+    for (int v = 1; v <= VMAX; ++v) BCOUNT(rs, ch, v);
+  for (int v = 1; v <= rs.BVER - 1; ++v) BCOUNT(rs, rs.BCHAP, v);
+  if (rs.BCHAP == rs.ECHAP) {
+    for (int v = rs.BVER; v <= rs.EVER; ++v) TCOUNT(rs, rs.BCHAP, v);
+    return;
+  }
+  for (int v = rs.BVER; v <= VMAX; ++v) TCOUNT(rs, rs.BCHAP, v);
+  for (int ch = rs.BCHAP + 1; ch <= rs.ECHAP - 1; ++ch)
+    for (int v = 1; v <= VMAX; ++v) TCOUNT(rs, ch, v);
+  for (int v = 1; v <= rs.EVER; ++v) TCOUNT(rs, rs.ECHAP, v);
+}
+
+}  // namespace halvorin
