@@ -1,10 +1,102 @@
-// Not built yet: until these steps exist the pass starts over when it reaches them.
+// The material steps of a pass: file names, question counts (built or reused), range totals, the
+// feasibility checks, the summary line, the specialty quiz limits and the interrogative index.
+#include "config/style_list.hpp"
 #include "driver/steps.hpp"
+#include "driver/warnings.hpp"
+#include "material/counts.hpp"
+#include "material/files.hpp"
+#include "material/interrogative.hpp"
+#include "platform/errors.hpp"
+#include "platform/text_file.hpp"
 
 namespace halvorin {
 
-Step count_material(Program&) { return Step::StartOver; }
-Step check_empty_specialty(Program&) { return Step::StartOver; }
-Step build_interrogative_index(Program&) { return Step::StartOver; }
+namespace {
+
+// The range must lie inside the count tables; the style file is the place to mend it.
+void check_range(const RunState& rs) {
+  auto refuse = [&](int line, const std::string& which, int ch, int v) {
+    throw FileError(style_file_name(rs.NAME), line,
+                    "the " + which + " of the range, " + std::to_string(ch) + ":" +
+                        std::to_string(v) + ", lies outside chapters 1..28 and verses 1..65");
+  };
+  if (rs.BCHAP < 1 || rs.BCHAP > CHMAX || rs.BVER < 1 || rs.BVER > VMAX)
+    refuse(2, "start", rs.BCHAP, rs.BVER);
+  if (rs.ECHAP < 1 || rs.ECHAP > CHMAX || rs.EVER < 1 || rs.EVER > VMAX)
+    refuse(3, "end", rs.ECHAP, rs.EVER);
+}
+
+// Counts the five question files and writes the count file in the working directory.
+void build_index(Program& p) {
+  CLR(p.con);
+  p.con.writeln("  Creating index of questions...");
+  p.con.writeln();
+  build_counts(p.rs);
+  write_count_file(p.rs, p.rs.COUNTFILE);
+}
+
+void set_quiz_limits(RunState& rs) {
+  if (rs.FMAX > 0) rs.FQUIZ = ((4 * rs.FQUEST) / rs.FMAX) / 5;
+  if (rs.SMAX > 0) rs.SQUIZ = rs.SQUEST / rs.SMAX;
+  if (rs.OMAX > 0) rs.OQUIZ = rs.OQUEST / rs.OMAX;
+  if (rs.RMAX > 0) rs.RQUIZ = rs.RQUEST / rs.RMAX;
+  rs.TEMPF = rs.FBEFORE;
+}
+
+}  // namespace
+
+Step count_material(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  name_material_files(rs, p.cu.REGLST, p.cu.NAME4);
+
+  rs.SECTORS = rs.QMAX;
+  rs.SECTORS2 = rs.SECTORS;
+  rs.BEFORE = rs.RBEFORE = rs.OBEFORE = rs.FBEFORE = rs.SBEFORE = rs.TQUEST = 0;
+  CLR(con);
+  zero_counts(rs);
+
+  // The material is always read from the working directory, so only a count file there can
+  // describe it: one found only along PATH is rebuilt here rather than reused.
+  con.gotoxy(3, 3);
+  rs.PS = search_path(rs.NAME7);
+  bool reusable = !rs.PS.empty() && !find_file(rs.NAME7).empty();
+  if (!(rs.INDX == 'N' && reusable)) build_index(p);
+
+  con.gotoxy(3, 3);
+  con.write("Sectoring material...");
+  con.clreol();
+  load_count_file(rs, rs.COUNTFILE);
+
+  check_range(rs);
+  range_totals(rs);
+
+  CLR(con);
+  if (rs.TQUEST < rs.SECTORS) {
+    QUESTWARN(p);
+    return Step::StartOver;
+  }
+  con.writeln("  A quiz will contain one question from each sector.");
+  con.writeln("  Regular Questions: " + std::to_string(rs.TQUEST) +
+              "   FTV: " + std::to_string(rs.FQUEST) + "   CV Refs: " + std::to_string(rs.RQUEST) +
+              "   CO Refs: " + std::to_string(rs.OQUEST) + "   SIT: " + std::to_string(rs.SQUEST));
+  set_quiz_limits(rs);
+  return Step::Continue;
+}
+
+Step check_empty_specialty(Program& p) {
+  const RunState& rs = p.rs;
+  if ((rs.FQUEST == 0 && rs.FMAX > 0) || (rs.OQUEST == 0 && rs.OMAX > 0) ||
+      (rs.RQUEST == 0 && rs.RMAX > 0) || (rs.SQUEST == 0 && rs.SMAX > 0)) {
+    SPECWARN(p);
+    return Step::StartOver;
+  }
+  return Step::Continue;
+}
+
+Step build_interrogative_index(Program& p) {
+  if (p.rs.IPC != 50) COUNTINT(p);
+  return Step::Continue;
+}
 
 }  // namespace halvorin

@@ -1,0 +1,12 @@
+#pragma once
+// The two warnings that send the user back to the style list.
+#include "driver/program.hpp"
+
+namespace halvorin {
+
+// Too few regular questions in the range: shows TQUEST in both lines and waits for Enter.
+void QUESTWARN(Program& p);
+// A specialty with a maximum but no questions in the range; waits for Enter twice.
+void SPECWARN(Program& p);
+
+}  // namespace halvorin

@@ -1,0 +1,64 @@
+#include "material/interrogative.hpp"
+
+#include <array>
+#include <string_view>
+
+#include "platform/text_file.hpp"
+
+namespace halvorin {
+
+namespace {
+
+// Openings that make a question interrogative, in the order they are tested.
+constexpr std::array<std::string_view, 38> kOpenings = {
+    "Is ",       "Are ",       "Can ",      "Did ",     "Who ",     "Who,",     "Why ",
+    "How ",      "What ",      "What,",     "Whom ",    "Will ",    "When ",    "Where ",
+    "Which ",    "Whose ",     "In wh",     "Of wh",    "On wh",    "At wh",    "To wh",
+    "Off wh",    "Before wh",  "By wh",     "For wh",   "Do you",   "From wh",  "Into wh",
+    "Over wh",   "Upon wh",    "With wh",   "About wh", "Among wh", "Under wh", "Across wh",
+    "During wh", "Against wh", "Through wh"};
+
+// Openings that look interrogative but are statements, in the order they are tested.
+constexpr std::array<std::string_view, 27> kExceptions = {
+    "What I ",      "When I ",      "When a ",      "How true ",    "What God ",    "When this ",
+    "When he ",     "When his ",    "When God",     "What seemed ", "When Apollos", "When Barnaba",
+    "When Priscil", "When dayligh", "When neither", "When Jacob ",  "When Silas ",  "When they ",
+    "When Paul ",   "When Saul ",   "When the ",    "When two ",    "When she ",    "When our ",
+    "When all ",    "When we ",     "When Moses "};
+
+constexpr size_t kTextColumn = 7;
+
+// The text from column 7 begins with `entry`, for the entry's whole length.
+bool begins_with(const std::string& line, std::string_view entry) {
+  size_t from = kTextColumn - 1;
+  return line.size() >= from + entry.size() && line.compare(from, entry.size(), entry) == 0;
+}
+
+}  // namespace
+
+bool is_interrogative(const std::string& line) {
+  std::string s = line;
+  if (s.size() >= kTextColumn && s[kTextColumn - 1] == 'w') s[kTextColumn - 1] = 'W';
+  bool found = false;
+  for (std::string_view o : kOpenings)
+    if (begins_with(s, o)) found = true;
+  for (std::string_view e : kExceptions)
+    if (begins_with(s, e)) found = false;
+  return found;
+}
+
+void COUNTINT(Program& p) {
+  RunState& rs = p.rs;
+  TextReader in(rs.REGFILE);
+  p.con.gotoxy(3, 3);
+  p.con.write("Creating index of interrogatives...");
+  in.skip_lines(rs.BEFORE);
+  for (int s = 1; s <= rs.SECTORS; ++s) {
+    for (int n = 1; n <= rs.QPS[s]; ++n) {
+      if (in.eof()) in.fail("the regular questions end before the questions their counts promise");
+      rs.INT(s, n) = is_interrogative(in.read_line(LMAX));
+    }
+  }
+}
+
+}  // namespace halvorin
