@@ -90,9 +90,9 @@ void count_question_file(TextReader& in, CountTable& table) {
     std::string s = in.read_line(64);
     if (blank_line(s)) {
       // Blank lines at the very end are harmless: no reader gets that far.
-      while (!in.eof() && blank_line(in.read_line(64))) {
-      }
-      if (in.eof()) break;
+      bool more = false;
+      while (!in.eof() && !more) more = !blank_line(in.read_line(64));
+      if (!more) break;
       refuse("a blank line among the questions (every line must be one question)");
     }
     char c1 = at(s, 1), c2 = at(s, 2);
