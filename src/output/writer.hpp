@@ -7,5 +7,7 @@ namespace halvorin {
 
 // Appends the quiz just made (ALL, ALL2, RLBK, SECTORS) to the quiz file F8 in the layout OUT.
 void OPUT(Program& p);
+// Writes the range of the packet, without a line end.
+void WRITEMAT(const RunState& rs, TextWriter& f);
 
 }  // namespace halvorin

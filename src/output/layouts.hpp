@@ -1,0 +1,24 @@
+#pragma once
+// The three layouts of the quiz file; OPUT chooses one by the style's output letter.
+#include <string>
+
+#include "output/wrap.hpp"
+#include "state/run_state.hpp"
+
+namespace halvorin {
+
+// Cards: a title card, then one card of 18 (or 36, ...) lines per question.
+void write_cards(const RunState& rs, TextWriter& f);
+// Pages: a header, a line per question ending in its reference, page breaks, a closing form feed.
+void write_pages(const RunState& rs, TextWriter& f);
+// Tab-separated lines: a header and one line per question, then "<pb>".
+void write_tabbed(const RunState& rs, TextWriter& f);
+
+// The range of the packet, for example "A 1:1 to A 28:31".
+std::string range_text(const RunState& rs);
+// Loads the question at position x into the text buffer (its continuation only for SIT and FTV).
+void load_position(const RunState& rs, int x, QuestionText& t);
+// The type letter of position x in the quiz's pattern.
+char type_at(const RunState& rs, int x);
+
+}  // namespace halvorin
