@@ -1,9 +1,79 @@
-// Not built yet: until these steps exist the pass starts over when it reaches them.
+// The combination menu and the quiz loop of a pass.
+#include <memory>
+
+#include "driver/approve.hpp"
 #include "driver/steps.hpp"
+#include "output/writer.hpp"
+#include "selection/assembly.hpp"
+#include "selection/specialty.hpp"
 
 namespace halvorin {
 
-Step choose_combination_mode(Program&) { return Step::StartOver; }
-Step make_quizzes(Program&) { return Step::StartOver; }
+Step choose_combination_mode(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  rs.CHOICE = 0;
+  CLR(con);
+  rs.V = 1;
+  con.set_where("combination menu");
+  for (;;) {
+    APPROVESPEC(con);
+    con.gotoxy(16, rs.V == 1 ? 3 : 4);
+    con.write(rs.V == 1 ? kRunAutomatically : kApproveEach);
+    con.textcolor(14);
+    con.textbackground(1);
+    int key = con.read_key();
+    p.cu.I = key;
+    if (key == 80) rs.V += 1;
+    if (key == 72) rs.V -= 1;
+    if (rs.V == 3) rs.V = 1;
+    if (rs.V == 0) rs.V = 2;
+    if (key == 27) return Step::StartOver;
+    if (key == 13) break;
+  }
+  // From here on V = 1 asks for approval of every quiz's combination.
+  rs.V = rs.V == 1 ? 2 : 1;
+  return Step::Continue;
+}
+
+Step make_quizzes(Program& p) {
+  RunState& rs = p.rs;
+  std::string inf = rs.INFFILE.empty() ? p.cu.NAME4 + ".inf" : rs.INFFILE;
+  rs.F9 = std::make_unique<TextWriter>(rs.NOTESFILE, TextWriter::Mode::Create);
+  rs.F10 = std::make_unique<TextWriter>(inf, TextWriter::Mode::Create);
+
+  rs.MINQZ1 = rs.MINQZ;
+  rs.RQUIZ1 = rs.RQUIZ;
+  rs.FQUIZ1 = rs.FQUIZ;
+  rs.SQUIZ1 = rs.SQUIZ;
+  rs.OQUIZ1 = rs.OQUIZ;
+  rs.FTCC = 'a';
+  rs.FTC2 = 'b';
+  rs.FTC3 = 'c';
+  rs.FTC4 = 'd';
+  rs.FTC5 = 'e';
+  // Sectoring by chapter may have raised the questions per quiz: the quizzes take every sector.
+  rs.SECTORS2 = rs.SECTORS;
+  // A sector repeat is reported by comparing quiz numbers, which start again at 1 in every pass.
+  rs.FIX = 0;
+  SelectionState ss(rs);
+  FINTYPES(p, ss);
+
+  for (rs.Q2 = 1; rs.Q2 <= rs.QZ; ++rs.Q2) {
+    rs.EN = false;
+    CHOOSESPEC(p, ss);
+    OPUT(p);
+  }
+  rs.Q2 = rs.QZ;
+
+  // The notes of the run go to the end of the used-question list; read before testing for the
+  // end, so no notes still give one empty line.
+  rs.F9->close();
+  TextReader notes(rs.NOTESFILE);
+  do {
+    rs.F10->writeln(notes.read_line(LMAX));
+  } while (!notes.eof());
+  return Step::Continue;
+}
 
 }  // namespace halvorin

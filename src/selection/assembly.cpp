@@ -1,0 +1,241 @@
+#include "selection/assembly.hpp"
+
+#include <string>
+
+#include "material/counts.hpp"
+#include "platform/errors.hpp"
+#include "selection/listing.hpp"
+#include "selection/progress.hpp"
+#include "selection/regular.hpp"
+#include "selection/specialty.hpp"
+
+namespace halvorin {
+
+namespace {
+
+// Trades after which a phase gives the interrogative share up.
+constexpr int kMaxTrades = 5000;
+
+std::string num(int v) { return std::to_string(v); }
+
+bool is_specialty(char c) { return c == 'F' || c == 'R' || c == 'O' || c == 'S'; }
+
+// The pattern of quiz Q2 must give every position of the quiz a known letter.
+void check_pattern(const RunState& rs) {
+  const std::string& pat = rs.PAT[rs.Q2];
+  for (int pos = 1; pos <= rs.SECTORS; ++pos) {
+    char c = at(pat, pos);
+    if (!is_specialty(c) && c != 'n')
+      throw FileError("pat.txt", rs.Q2,
+                      "position " + num(pos) + " of this quiz's pattern has '" + std::string(1, c) +
+                          "'; expected F, R, O, S or n");
+  }
+}
+
+void start_quiz(Program& p, SelectionState& ss) {
+  RunState& rs = p.rs;
+  for (int pos = 1; pos <= SCMAX; ++pos) {
+    rs.ALL[pos] = "";
+    rs.ALL2[pos] = " ";
+    rs.SECTOR[pos] = 99;
+    rs.QN[pos] = 99;
+    ss.number_at[pos] = 0;
+  }
+  if (rs.Q2 > rs.MINQZ) {
+    advance_rset(p);
+    p.con.gotoxy(3, rs.RSET);
+    p.con.clreol();
+    p.con.write("  **Out of Regular Questions...Using Repeats beginning quiz " + num(rs.Q2) + "**");
+    rs.MINQZ = rs.MINQZ + rs.MINQZ1 - 1;
+    rs.REGQUESTION.fill(true);
+    for (int s = 1; s <= rs.SECTORS; ++s) rs.QPS[s] = rs.TQPS[s];
+    write_note(p, "Regular Question Repeats begin quiz " + num(rs.Q2));
+  }
+}
+
+// Reads keys until y, Y, n or N; Esc counts as a refusal, so the user sees another combination.
+bool ask_accept(Program& p) {
+  Console& con = p.con;
+  con.set_where("combination approval");
+  for (;;) {
+    con.gotoxy(49, con.wherey());
+    con.write("  ");
+    con.gotoxy(49, con.wherey());
+    int key = con.read_key();
+    if (key == 'y' || key == 'Y') return true;
+    if (key == 'n' || key == 'N' || key == 27) return false;
+  }
+}
+
+// Fills the specialty positions in the service order until a combination is accepted.
+void choose_combination(Program& p, SelectionState& ss, const std::string& order,
+                        bool& heading_written) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  for (;;) {
+    rs.SECOND = 0;
+    for (int s = 1; s <= rs.SECTORS; ++s) rs.FLAG[s] = 1;
+    con.gotoxy(3, 3);
+    con.clreol();
+    con.write("Choosing Quiz " + num(rs.Q2));
+    con.writeln();
+    con.writeln();
+    rs.TYP = rs.PAT[rs.Q2];
+    rs.LAST = 99;
+    rs.LASTO = 99;
+    for (char letter : order) find_kind(p, ss, letter);
+    rs.SECTORS = rs.SECTORS2;
+    rs.LAST = 99;
+    rs.LASTO = 99;
+    rs.TYP = rs.PAT[rs.Q2];
+    if (rs.V == 1) {
+      CLR(con);
+      con.writeln(kListHeading);
+    }
+    if (!heading_written) {
+      rs.F10->writeln(inf_heading(rs.Q2));
+      rs.F10->writeln();
+      heading_written = true;
+    }
+    if (rs.V != 1) return;
+    con.writeln();
+    for (int pos = 1; pos <= rs.SECTORS; ++pos)
+      if (is_specialty(at(rs.TYP, pos))) con.writeln(question_line(rs, pos, ss.number_at[pos]));
+    con.writeln();
+    con.write("  Do you wish to accept this combination (y/n)? ");
+    bool accepted = ask_accept(p);
+    CLR(con);
+    if (accepted) return;
+    for (int pos = 1; pos <= rs.SECTORS; ++pos)
+      if (is_specialty(at(rs.TYP, pos))) give_back_specialty(rs, ss, pos);
+  }
+}
+
+// The interrogative test of a regular position's question.
+bool interrogative_at(const RunState& rs, const SelectionState& ss, int pos) {
+  return rs.INT(rs.RSECTOR[pos], fold(ss.number_at[pos], REGXX));
+}
+
+void abandon_share(Program& p, bool too_many) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  rs.ABAND3 = true;
+  rs.ABAND = rs.Q2;
+  rs.OLDIPC = rs.IPC;
+  advance_rset(p);
+  con.gotoxy(3, rs.RSET);
+  con.clreol();
+  con.write(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
+                     : "  **Some Sectors are out of Interrogative questions**");
+  advance_rset(p);
+  con.gotoxy(3, rs.RSET);
+  con.clreol();
+  con.write("  **Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(rs.Q2) +
+            "**");
+  write_note(p, "Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(rs.Q2));
+  rs.IPC = 50;
+  rs.ITOT = rs.INUM;
+}
+
+// Trades regular questions until ITOT reaches INUM: with too many interrogatives an
+// interrogative question is traded, with too few a non-interrogative one.
+void trade_phase(Program& p, SelectionState& ss, bool too_many) {
+  RunState& rs = p.rs;
+  int trades = 0;
+  while (too_many ? rs.ITOT > rs.INUM : rs.ITOT < rs.INUM) {
+    int pos = draw_until(p, rs.SECTORS, [&](int q) {
+      return at(rs.TYP, q) == 'n' && interrogative_at(rs, ss, q) == too_many;
+    });
+    if (pos == 0) return;  // no question of the kind to trade
+    int s = rs.RSECTOR[pos];
+    if (too_many) rs.ITOT -= 1;
+    rs.QPS[s] += 1;
+    rs.FLAG[s] = 1;
+    rs.REGQUESTION(s, fold(ss.number_at[pos], REGXX)) = true;
+    rs.C1 = pos;
+    CHOOSEQUE(p, ss);
+    if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, too_many);
+  }
+}
+
+// Reads the regular questions' texts, sector by sector in file order.
+void read_regular_texts(RunState& rs, SelectionState& ss) {
+  int end = rs.BEFORE;
+  for (int s = 1; s <= rs.SECTORS; ++s) end += rs.TQPS[s];
+  ss.regular.require(end, "the regular questions of the sectors");
+  int first = rs.BEFORE;
+  for (int s = 1; s <= rs.SECTORS; ++s) {
+    for (int pos = 1; pos <= rs.SECTORS; ++pos) {
+      if (at(rs.TYP, pos) != 'n' || rs.RSECTOR[pos] != s) continue;
+      int b = ss.number_at[pos];
+      rs.NUMBER[s] = b;
+      CONVERT2(rs, pos);
+      rs.ALL[pos] = ss.regular.line(first + b, LMAX);
+    }
+    first += rs.TQPS[s];
+  }
+}
+
+}  // namespace
+
+std::string service_order(const RunState& rs) {
+  const std::string kinds = "FSRO";
+  const SectorTable* remaining[] = {&rs.FPS, &rs.SPS, &rs.RPS, &rs.OPS};
+  int slack[4] = {0, 0, 0, 0};
+  for (int k = 0; k < 4; ++k) {
+    for (int s = 1; s <= rs.SECTORS; ++s) slack[k] += (*remaining[k])[s] > 0 ? 1 : 0;
+    for (int pos = 1; pos <= rs.SECTORS; ++pos) slack[k] -= at(rs.PAT[rs.Q2], pos) == kinds[k];
+  }
+  auto index = [&](char c) { return static_cast<int>(kinds.find(c)); };
+  char first = 'F';
+  for (char c : std::string("FSRO"))
+    if (slack[index(c)] < slack[index(first)]) first = c;
+  slack[index(first)] = 200;
+  char second = 0;
+  for (char c : std::string("FSOR"))
+    if (c != first && (second == 0 || slack[index(c)] < slack[index(second)])) second = c;
+  std::string order{first, second};
+  for (char c : std::string("SFRO"))
+    if (c != first && c != second) order += c;
+  return order;
+}
+
+void CHOOSESPEC(Program& p, SelectionState& ss) {
+  RunState& rs = p.rs;
+  if (!rs.F10 || !rs.F10->is_open()) throw InternalError("the used-question list is not open");
+  check_pattern(rs);
+  bool heading_written = false;
+  start_quiz(p, ss);
+  const std::string order = service_order(rs);
+  choose_combination(p, ss, order, heading_written);
+
+  // Regular questions.
+  int regular = 0;
+  for (int pos = 1; pos <= rs.SECTORS; ++pos) regular += at(rs.TYP, pos) == 'n';
+  rs.INUM = regular * rs.IPC / 100;
+  if (rs.V == 1) p.con.writeln("  Choosing Regular Questions for Quiz " + num(rs.Q2));
+  rs.ITOT = 0;
+  rs.FIXLAST = rs.FIX;
+  for (int pos = 1; pos <= rs.SECTORS; ++pos) {
+    if (at(rs.TYP, pos) != 'n') continue;
+    rs.C1 = pos;
+    CHOOSEQUE(p, ss);
+  }
+  if (rs.IPC != 50) {
+    trade_phase(p, ss, true);
+    trade_phase(p, ss, false);
+  }
+  rs.SECTORS = rs.SECTORS2;
+  read_regular_texts(rs, ss);
+
+  for (int pos = 1; pos <= rs.SECTORS; ++pos)
+    rs.F10->writeln(question_line(rs, pos, ss.number_at[pos]));
+  for (int i = rs.SECTORS; i < 31; ++i) rs.F10->writeln();
+
+  rs.SECTORS = rs.SECTORS2;
+  rs.LAST = 99;
+  rs.LASTO = 99;
+  rs.TYP = rs.PAT[rs.Q2];
+}
+
+}  // namespace halvorin

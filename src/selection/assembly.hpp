@@ -1,0 +1,19 @@
+#pragma once
+// Quiz assembly: the specialty combination (approved by the user or not), the regular questions,
+// the interrogative share, the question texts and the quiz's block of the used-question list.
+#include <string>
+
+#include "driver/program.hpp"
+#include "selection/selection_state.hpp"
+
+namespace halvorin {
+
+// The order in which the specialty types of quiz Q2 are served: the two types with the least
+// slack (sectors that still have questions of the type minus the pattern's letters of it)
+// first, then the others in the order S, F, R, O. Four letters.
+std::string service_order(const RunState& rs);
+
+// Assembles quiz Q2 and appends its block of 33 lines to the used-question list F10.
+void CHOOSESPEC(Program& p, SelectionState& ss);
+
+}  // namespace halvorin

@@ -1,0 +1,97 @@
+#include "selection/regular.hpp"
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/errors.hpp"
+#include "selection/progress.hpp"
+#include "selection/specialty.hpp"
+
+namespace halvorin {
+
+namespace {
+
+// Draws after which CHOOSES takes whatever sector it drew.
+constexpr int kForceAfter = 30000;
+// Sector draws per distance stage.
+constexpr int kStageDraws = 20;
+
+// Makes every regular question of sector s available again.
+void recycle_sector(Program& p, int s) {
+  RunState& rs = p.rs;
+  for (int slot = 1; slot <= REGXX; ++slot) rs.REGQUESTION(s, slot) = true;
+  rs.QPS[s] = rs.TQPS[s];
+  write_note(p, "Regular questions of sector " + std::to_string(s) + " repeated in quiz " +
+                    std::to_string(rs.Q2));
+}
+
+}  // namespace
+
+SectorDraw CHOOSES(Program& p) {
+  RunState& rs = p.rs;
+  rs.SECTORS = rs.QMAX;
+  SectorDraw d;
+  for (int SV = 1;; ++SV) {
+    int s = p.random(rs.SECTORS) + 1;
+    if (SV == kForceAfter) {
+      if (rs.SPMIN != 0) {
+        rs.FIX = rs.Q2;
+        if (rs.FIX > rs.FIXLAST) {
+          write_note(p, "Sectors repeat Quest " + std::to_string(rs.C1) + " Quiz " +
+                            std::to_string(rs.Q2));
+          advance_rset(p);
+          p.con.gotoxy(3, rs.RSET);
+          p.con.clreol();
+          p.con.write("  << Sectors repeat Quiz " + std::to_string(rs.Q2) +
+                      " **Check this quiz** >>");
+          p.con.writeln();
+        }
+      }
+      d.sector = s;
+      d.forced = rs.FLAG[s] != 1;
+      break;
+    }
+    if (rs.FLAG[s] == 1) {
+      d.sector = s;
+      break;
+    }
+  }
+  rs.SECTOR[rs.C1] = d.sector;
+  d.LDIF = std::abs(rs.SECTOR[rs.C1 - 1] - d.sector);
+  d.NDIF = std::abs(rs.SECTOR[rs.C1 + 1] - d.sector);
+  return d;
+}
+
+void CHOOSEQUE(Program& p, SelectionState& ss) {
+  RunState& rs = p.rs;
+  SectorDraw d;
+  bool found = false;
+  for (int threshold = 5; threshold >= 1 && !found; --threshold) {
+    for (int i = 0; i < kStageDraws && !found; ++i) {
+      d = CHOOSES(p);
+      found = d.LDIF > threshold && d.NDIF > threshold;
+    }
+  }
+  if (!found) d = CHOOSES(p);
+  const int s = d.sector;
+  rs.QN[s] = rs.C1;
+  if (rs.TQPS[s] <= 0)
+    throw InternalError("sector " + std::to_string(s) + " has no regular questions");
+  auto available = [&](int n) { return rs.REGQUESTION(s, fold(n, REGXX)); };
+  int n = draw_until(p, rs.TQPS[s], available);
+  if (n == 0) {
+    // Earlier choices of this run used the whole sector up: its questions repeat.
+    recycle_sector(p, s);
+    n = draw_until(p, rs.TQPS[s], available);
+  }
+  rs.FLAG[s] = 0;
+  const int slot = fold(n, REGXX);
+  if (p.random(100) >= rs.REPEATPCT && !d.forced) rs.REGQUESTION(s, slot) = false;
+  if (rs.INT(s, slot)) rs.ITOT += 1;
+  rs.RNUMBER[s] = n;
+  ss.number_at[rs.C1] = n;
+  rs.RSECTOR[rs.C1] = s;
+  rs.QPS[s] -= 1;
+}
+
+}  // namespace halvorin

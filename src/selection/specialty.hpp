@@ -1,0 +1,65 @@
+#pragma once
+// The specialty choosers: one question of a specialty type for a pattern position, drawn from a
+// sector the quiz has not used yet, with recycling when the type runs out.
+#include "driver/program.hpp"
+#include "selection/selection_state.hpp"
+
+namespace halvorin {
+
+// The tables, file and messages of one specialty type; the four choosers differ only in these.
+struct SpecialtyKind {
+  char letter;                       // pattern letter
+  SpecAvail RunState::*avail;        // availability by sector and slot
+  SectorTable RunState::*remaining;  // draws left per sector before the next recycling
+  SectorTable RunState::*total;      // questions per sector, fixed during the quiz loop
+  int RunState::*before;             // lines of the file before the range
+  int RunState::*range_total;        // remaining draws of the range
+  int RunState::*last;               // sector of the quiz's previous question of the type
+  QuestionFile SelectionState::*file;
+  bool two_pieces;  // lines are read in two pieces (FTV and SIT)
+  bool ftv;         // the FTV schedule and type rotation apply
+  const char* screen_message;
+  const char* note_line;
+};
+
+// The type of pattern letter F, R, O or S; nullptr for any other letter.
+const SpecialtyKind* kind_of(char letter);
+
+// Slot of question number n in a table with `room` slots per sector.
+inline int fold(int n, int room) {
+  while (n > room) n -= room;
+  return n;
+}
+
+// Fills position C1 of quiz Q2 with a CV Ref question.
+void CHOOSEREF(Program& p, SelectionState& ss);
+// Fills position C1 of quiz Q2 with a CO Ref question.
+void CHOOSEONLY(Program& p, SelectionState& ss);
+// Fills position C1 of quiz Q2 with a SIT question.
+void CHOOSESIT(Program& p, SelectionState& ss);
+// Fills position C1 of quiz Q2 with an FTV question, keeping the FTV types apart.
+void CHOOSEFIN(Program& p, SelectionState& ss);
+
+// Fills every CV Ref position of the pattern in TYP, then FINDSET.
+void FINDREFS(Program& p, SelectionState& ss);
+// Fills every CO Ref position of the pattern in TYP, then FINDSET.
+void FINDONLYS(Program& p, SelectionState& ss);
+// Fills every SIT position of the pattern in TYP, then FINDSET.
+void FINDSITS(Program& p, SelectionState& ss);
+// Fills every FTV position of the pattern in TYP, then FINDSET.
+void FINDFTVS(Program& p, SelectionState& ss);
+// Clears SECOND, LAST and LASTO and puts the quiz's pattern back into TYP.
+void FINDSET(RunState& rs);
+// Fills the driver of pattern letter F, R, O or S.
+void find_kind(Program& p, SelectionState& ss, char letter);
+
+// Builds FTYPE: the FTV type letter of every FTV question of the sectors.
+void FINTYPES(Program& p, SelectionState& ss);
+// Releases every sector of the quiz for a second question, with a screen line and a note.
+void REPEATSECTOR(Program& p);
+
+// Gives the specialty question at position pos back: its sector is free again in this quiz, the
+// sector allows one more draw and the question is available again.
+void give_back_specialty(RunState& rs, const SelectionState& ss, int pos);
+
+}  // namespace halvorin
