@@ -1,40 +1,59 @@
 #include "config/form.hpp"
 
+#include "config/checks.hpp"
+#include "config/form_fields.hpp"
+
 namespace halvorin {
 
 namespace {
-constexpr const char* kHeader = "Quiz Configuration -- Press Return Here When Ready";
-}
 
-void QCON(Console& con) {
-  con.textcolor(15);
-  con.textbackground(2);
-  con.write(kHeader);
-  con.textcolor(12);
-  con.textbackground(0);
-}
+enum class HeaderKey { Save, Back, Down };
 
-void QCON2(Console& con) {
-  con.gotoxy(15, 3);
-  con.textcolor(14);
-  con.textbackground(1);
-  con.write(kHeader);
-  con.textcolor(12);
-  con.textbackground(0);
-}
-
-FormExit run_form(Program& p) {
-  Console& con = p.con;
-  p.cu.NAME1 = p.cu.FIL[p.cu.Y];
+// The highlighted header line: Enter saves, Esc goes back to the style list, Down returns to
+// the form; every other key is ignored.
+HeaderKey header_line(Console& con) {
   con.set_where("configuration header");
   con.gotoxy(15, 3);
   QCON(con);
   for (;;) {
     con.gotoxy(15, 3);
     int key = con.read_key();
-    p.cu.I = key;
-    if (key == 13) return FormExit::Save;
-    if (key == 27) return FormExit::Back;
+    if (key == kEnter) return HeaderKey::Save;
+    if (key == kEsc) return HeaderKey::Back;
+    if (key == kDown) {
+      QCON2(con);
+      return HeaderKey::Down;
+    }
+  }
+}
+
+}  // namespace
+
+FormExit run_form(Program& p) {
+  OVRLAY(p);
+  Field f = Field::BCHAP;
+  for (;;) {
+    if (f != Field::Header) {
+      f = edit_field(p, f);
+      continue;
+    }
+    // Every way to the header passes the checks; a broken condition sends the cursor to the
+    // field to correct.
+    if (std::optional<Field> broken = check_step(p)) {
+      f = *broken;
+      continue;
+    }
+    switch (header_line(p.con)) {
+      case HeaderKey::Save:
+        p.cu.I = kEnter;
+        return FormExit::Save;
+      case HeaderKey::Back:
+        p.cu.I = kEsc;
+        return FormExit::Back;
+      case HeaderKey::Down:
+        f = Field::BCHAP;
+        break;
+    }
   }
 }
 

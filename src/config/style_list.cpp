@@ -1,6 +1,7 @@
 #include "config/style_list.hpp"
 
 #include "config/form.hpp"
+#include "config/type_screen.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
@@ -84,7 +85,7 @@ void OUTFILE(Program& p) {
   p.con.textbackground(1);
   p.con.textcolor(14);
   if (cu.SETSPC == 'Y') {
-    // Fixed specialty types: the type line is kept as loaded.
+    SETSPEC(p);
   } else {
     cu.TYP = std::string(30, 'n');
     for (int x = cu.SPEARLY; x <= cu.SPLATE && x <= 30; ++x)
