@@ -1,0 +1,106 @@
+// Page breaks of the page layout and the A and B numbering across the layouts.
+#include <gtest/gtest.h>
+
+#include "quiz_fixture.hpp"
+
+namespace halvorin::testing {
+namespace {
+
+// A regular question that takes a first line and one continuation line on a page.
+const std::string kThreeLines =
+    " 1:26\tWho was chosen by lot to be numbered with the eleven apostles after Judas fell "
+    "away?\tMatthias";
+const std::string kSit =
+    " 1:16\tPeter stood up and said: \"Brothers, the Scripture had to be "
+    "fulfilled.\" *Peter";
+
+std::vector<std::string> copies(const std::string& line, int n) {
+  return std::vector<std::string>(static_cast<size_t>(n), line);
+}
+
+std::vector<size_t> page_lines(const std::vector<std::string>& lines) {
+  std::vector<size_t> at;
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].rfind("\fPage ", 0) == 0) at.push_back(i);
+  return at;
+}
+
+TEST(Pages, BreaksWhenMoreThanLppLessSixLinesAreUsed) {
+  QuizFixture f;
+  f.p.rs.LPP = 66;
+  f.quiz(std::string(20, 'n'), copies(kThreeLines, 20));
+  const std::string s = f.write('P');
+  ASSERT_EQ(s.back(), '\f');
+  auto lines = f.dir.lines("out.qui");
+  // 7 lines, then 3 per question: 61 after the 18th, more than 60.
+  ASSERT_EQ(page_lines(lines), std::vector<size_t>{5 + 18 * 3});
+  EXPECT_EQ(lines[59], "\fPage 2 " + blanks(65) + "Quiz 7");
+  EXPECT_EQ(lines[60], std::string(78, '_'));
+  EXPECT_EQ(lines[61], "");
+  EXPECT_EQ(lines[62].substr(0, 28), "      19. Who was chosen by ");
+  EXPECT_EQ(lines[57],
+            pad("      18. Who was chosen by lot to be numbered with the eleven", 71) + "A  1:26");
+}
+
+TEST(Pages, BreaksEarlierBeforeSitAndFtv) {
+  for (char kind : {'S', 'F'}) {
+    QuizFixture f;
+    std::string typ(20, 'n');
+    typ[17] = kind;
+    auto qs = copies(kThreeLines, 20);
+    qs[17] = kind == 'S' ? kSit : " 1:16\tFTa\tBrothers, the Scripture had to be fulfilled";
+    f.quiz(typ, qs);
+    f.write('P');
+    // 58 lines after the 17th question: more than 56 with a SIT or FTV next.
+    EXPECT_EQ(page_lines(f.dir.lines("out.qui")), std::vector<size_t>{5 + 17 * 3}) << kind;
+  }
+}
+
+TEST(Pages, TheLastQuestionNeverOpensAPage) {
+  QuizFixture f;
+  f.quiz(std::string(18, 'n'), copies(kThreeLines, 18));
+  const std::string s = f.write('P');
+  EXPECT_TRUE(page_lines(f.dir.lines("out.qui")).empty());
+  EXPECT_EQ(s.substr(s.size() - 3), "\r\n\f");
+}
+
+TEST(Pages, PagesAreNumberedWithinEachQuiz) {
+  QuizFixture f;
+  f.p.rs.LPP = 20;
+  f.p.rs.Q2 = 12;
+  f.quiz(std::string(8, 'n'), copies(kThreeLines, 8));
+  f.write('P');
+  auto lines = f.dir.lines("out.qui");
+  // 7 + 3 + 3 + 3 = 16 > 14 after question 3; then 4 + 4 * 3 = 16 after question 7.
+  auto at = page_lines(lines);
+  ASSERT_EQ(at, (std::vector<size_t>{5 + 3 * 3, 5 + 3 * 3 + 2 + 4 * 3}));
+  EXPECT_EQ(lines[at[0]], "\fPage 2" + blanks(65) + "Quiz 12");
+  EXPECT_EQ(lines[at[1]], "\fPage 3" + blanks(65) + "Quiz 12");
+}
+
+TEST(Numbering, PositionsPastABShowBlanksOfTheSameWidth) {
+  QuizFixture f;
+  f.p.rs.AB = 15;
+  f.quiz(std::string(20, 'n'), copies(" 2: 4\tWho?\tThey", 20));
+  f.write('P');
+  std::vector<std::string> firsts;
+  for (const auto& l : f.dir.lines("out.qui"))
+    if (l.find(". Who?") != std::string::npos) firsts.push_back(l.substr(0, 14));
+  ASSERT_EQ(firsts.size(), 20u);
+  EXPECT_EQ(firsts[14], "      15. Who?");
+  EXPECT_EQ(firsts[15], "        . Who?");
+  EXPECT_EQ(firsts[19], "        . Who?");
+
+  f.write('C');
+  auto cards = f.dir.lines("out.qui");
+  EXPECT_EQ(cards[18 * 15 + 5], "    15. Who?");
+  EXPECT_EQ(cards[18 * 16 + 5], "      . Who?");
+
+  f.write('T');
+  auto tabs = f.dir.lines("out.qui");
+  EXPECT_EQ(tabs[3 + 14], "15\t\tWho?\tThey\t(A  2: 4)");
+  EXPECT_EQ(tabs[3 + 15], "\t\tWho?\tThey\t(A  2: 4)");
+}
+
+}  // namespace
+}  // namespace halvorin::testing
