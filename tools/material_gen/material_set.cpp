@@ -83,11 +83,15 @@ void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool red
     write_questions(
         dir, name, ftv,
         [&](int c, int v, int index, int total) {
-          std::string verse = verse_of(seed, c, v, long_line(seed, c, v, index, total));
+          bool long_text = long_line(seed, c, v, index, total);
+          std::string verse = verse_of(seed, c, v, long_text);
           bool primary = r.random(100) < pct;
           bool quote = r.random(5) == 0;
           std::string label = ftv_label(r, primary, quote);
-          return label + "\t" + (primary || quote ? verse : later_part(r, verse));
+          std::string text = primary || quote ? verse : later_part(r, verse);
+          // A long verse keeps its line long even when asked from a later word.
+          if (long_text && 7 + label.size() + text.size() <= 254) text = verse;
+          return label + "\t" + text;
         },
         written);
   }
