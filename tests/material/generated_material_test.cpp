@@ -9,6 +9,25 @@
 namespace halvorin {
 namespace {
 
+// The summary line for the range from:to (chapter * 100 + verse) counted straight from the five
+// files; the lines before the range are added to `before`.
+std::string count_summary(const testing::TempDir& dir, const std::vector<std::string>& files,
+                          int from, int to, std::vector<int>* before = nullptr) {
+  std::string summary = "  Regular Questions: ";
+  const char* labels[] = {"   FTV: ", "   CV Refs: ", "   CO Refs: ", "   SIT: ", ""};
+  for (size_t k = 0; k < files.size(); ++k) {
+    int b = 0, in = 0;
+    for (const std::string& line : dir.lines(files[k])) {
+      int at = std::stoi(line.substr(0, 2)) * 100 + std::stoi(line.substr(3, 2));
+      b += at < from;
+      in += at >= from && at <= to;
+    }
+    if (before) before->push_back(b);
+    summary += std::to_string(in) + labels[k];
+  }
+  return pad_right(summary, 80);
+}
+
 TEST(GeneratedMaterial, TotalsMatchAnIndependentCount) {
   testing::InProcess ip;
   testing::copy_demo(ip.dir);
@@ -17,27 +36,28 @@ TEST(GeneratedMaterial, TotalsMatchAnIndependentCount) {
   rs.NAME = "Weekly";
   read_run_style(ip.p);
   name_ftv_and_count_files(ip.p);
-  rs.QMAX = 1;  // the summary, not the warning
+  rs.QMAX = 1;                                             // the summary, not the warning
   rs.BCHAP = 2, rs.BVER = 10, rs.ECHAP = 13, rs.EVER = 5;  // material lies before and after it
   ASSERT_EQ(count_material(ip.p), Step::Continue);
-
-  std::string summary = "  Regular Questions: ";
+  std::vector<std::string> files;
+  for (auto f : {rs.REGFILE, rs.FTVFILE, rs.CVFILE, rs.COFILE, rs.SITFILE})
+    files.push_back(find_file(f));  // the list letter may be stored in lower case
   std::vector<int> before;
-  const char* labels[] = {"   FTV: ", "   CV Refs: ", "   CO Refs: ", "   SIT: ", ""};
-  int k = 0;
-  for (const std::string* file : {&rs.REGFILE, &rs.FTVFILE, &rs.CVFILE, &rs.COFILE, &rs.SITFILE}) {
-    int b = 0, in = 0, from = rs.BCHAP * 100 + rs.BVER, to = rs.ECHAP * 100 + rs.EVER;
-    for (const std::string& line : ip.dir.lines(find_file(*file))) {  // may be stored as 'Acts.b'
-      int at = std::stoi(line.substr(0, 2)) * 100 + std::stoi(line.substr(3, 2));
-      b += at < from;
-      in += at >= from && at <= to;
-    }
-    before.push_back(b);
-    summary += std::to_string(in) + labels[k++];
-  }
-  EXPECT_EQ(ip.p.con.row_text(4), pad_right(summary, 80));
+  EXPECT_EQ(ip.p.con.row_text(4), count_summary(ip.dir, files, 210, 1305, &before));
   EXPECT_EQ(before, std::vector<int>({rs.BEFORE, rs.FBEFORE, rs.RBEFORE, rs.OBEFORE, rs.SBEFORE}));
   EXPECT_GT(rs.TQUEST * rs.BEFORE, 0);
+}
+
+TEST(GeneratedMaterial, AScriptedRunShowsTheSummaryOfTheDemoStyle) {
+  testing::TempDir dir;
+  testing::copy_demo(dir);
+  testing::generate_material(dir, "small", 3);
+  // The first style (1:1 to 8:40, list B), saved unchanged; the patterns accepted.
+  testing::RunResult r = testing::run_halvorin(dir, "Enter Up Enter Enter");
+  EXPECT_NE(r.status, 2) << r.err;
+  EXPECT_EQ(r.row(4),
+            count_summary(dir, {"Acts.b", "FTV.59", "cv.b", "co.b", "SIT.TXT"}, 101, 840));
+  EXPECT_EQ(dir.lines("count.59B").size(), 1820u);
 }
 
 }  // namespace
