@@ -26,7 +26,7 @@ class ScriptTerminal : public Terminal {
  public:
   explicit ScriptTerminal(std::vector<unsigned char> keys) : keys_(std::move(keys)) {}
   int read_key(const Screen& screen, const std::string& where) override;
-  bool key_waiting(const Screen& screen) override { return pos_ < keys_.size(); }
+  bool key_waiting(const Screen&) override { return pos_ < keys_.size(); }
   void wait_key_pending(const Screen& screen, const std::string& where) override;
   // Keys taken so far.
   size_t keys_read() const { return pos_; }
