@@ -1,0 +1,153 @@
+// The checks on the way to the header line, for styles made on the form and edited by hand.
+#include "config/checks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "form_support.hpp"
+#include "support/harness.hpp"
+
+namespace halvorin::testing {
+namespace {
+
+using Edit = std::function<void(StyleValues&)>;
+
+// A fixed-type style that passes: one FTV, one CV Ref, one SIT on every quiz.
+void fixed(StyleValues& s) {
+  s.SETSPC = 'Y';
+  s.SPMIN = s.SPMAX = 3;
+  s.FMIN = s.FMAX = 1, s.RMIN = s.RMAX = 1, s.OMIN = s.OMAX = 0, s.SMIN = s.SMAX = 1;
+}
+
+TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
+  struct Case {
+    const char* what;
+    Edit edit;
+    std::optional<Field> field;
+  } cases[] = {
+      {"consistent", {}, std::nullopt},
+      {"type minima 2+2+1+1 over total 5",
+       [](StyleValues& s) {
+         s.FMIN = 2, s.RMAX = s.RMIN = 2, s.OMIN = 1, s.SMIN = 1, s.SPMIN = 5, s.SPMAX = 5;
+       },
+       Field::SPMIN},
+      {"type maxima under the total", [](StyleValues& s) { s.SPMAX = 6; }, Field::SPMAX},
+      {"last specialty past the last question", [](StyleValues& s) { s.SPLATE = 20, s.QMAX = 18; },
+       Field::SPLATE},
+      {"last specialty on the last question", [](StyleValues& s) { s.SPLATE = 18, s.QMAX = 18; },
+       std::nullopt},
+      {"four numbers for five specialties",
+       [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 8, s.SPMAX = 5; }, Field::SPLATE},
+      {"as many numbers as specialties",
+       [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 9, s.SPMAX = 5; }, std::nullopt},
+      {"fixed types", fixed, std::nullopt},
+      {"fixed FTV 1 to 2", [](StyleValues& s) { fixed(s), s.FMAX = 2; }, Field::FMIN},
+      {"fixed CV Ref 0 to 1", [](StyleValues& s) { fixed(s), s.RMIN = 0; }, Field::RMIN},
+      {"fixed CO Ref 0 to 1", [](StyleValues& s) { fixed(s), s.OMAX = 1; }, Field::OMIN},
+      {"fixed SIT 0 to 1", [](StyleValues& s) { fixed(s), s.SMIN = 0; }, Field::SMIN},
+      {"begin 5:10 after end 5:3",
+       [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = 10, s.EVER = 3; }, Field::BCHAP},
+      {"begin 5:3 is end 5:3", [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 3; },
+       std::nullopt},
+      {"begin chapter after end chapter", [](StyleValues& s) { s.BCHAP = 9; }, Field::BCHAP},
+      {"two broken: the first in order", [](StyleValues& s) { s.SPMAX = 6, s.BCHAP = 9; },
+       Field::SPMAX},
+      // Values a hand-edited file may hold and no field would store: reported first.
+      {"99 questions per quiz", [](StyleValues& s) { s.QMAX = 99, s.SPMAX = 6; }, Field::QMAX},
+      {"specialties up to 40", [](StyleValues& s) { s.QMAX = 30, s.SPLATE = 40; }, Field::SPLATE},
+      {"negative FTV maximum", [](StyleValues& s) { s.FMAX = -1, s.FMIN = -1; }, Field::FMAX},
+      {"FTV minimum over its maximum", [](StyleValues& s) { s.FMIN = 2, s.FMAX = 1; }, Field::FMIN},
+      {"first specialty after the last", [](StyleValues& s) { s.SPEARLY = 9, s.SPLATE = 8; },
+       Field::SPEARLY},
+      {"chapter 0", [](StyleValues& s) { s.BCHAP = 0; }, Field::BCHAP},
+      {"verse 27 of chapter 1", [](StyleValues& s) { s.BVER = 27; }, Field::BVER},
+      {"end verse 0", [](StyleValues& s) { s.EVER = 0; }, Field::EVER},
+      {"10 lines per page", [](StyleValues& s) { s.LPP = 10; }, Field::LPP},
+      {"output letter x", [](StyleValues& s) { s.OUT = 'x'; }, Field::OUT},
+      {"list letter D", [](StyleValues& s) { s.REGLST = 'D'; }, Field::REGLST},
+      {"sectoring letter in lower case", [](StyleValues& s) { s.SEC1 = 'c'; }, Field::SEC1},
+      {"151 quizzes", [](StyleValues& s) { s.QNUM = 151; }, Field::QNUM},
+      {"A and B from 0", [](StyleValues& s) { s.AB = 0; }, Field::AB},
+      {"interrogatives -1 percent", [](StyleValues& s) { s.IPC = -1; }, Field::IPC},
+      {"repeats 101 percent", [](StyleValues& s) { s.REPEATPCT = 101; }, Field::REPEATPCT},
+      {"primary FTV 101", [](StyleValues& s) { s.PRIMPCT = 101; }, Field::PRIMPCT},
+      {"primary FTV 75 names a file of its own", [](StyleValues& s) { s.PRIMPCT = 75; },
+       std::nullopt},
+      {"fixed types in lower case", [](StyleValues& s) { s.SETSPC = 'y'; }, Field::SETSPC},
+  };
+  for (const auto& c : cases) {
+    StyleValues st = weekly();
+    if (c.edit) c.edit(st);
+    FormRun f(st, "Esc Enter");
+    EXPECT_EQ(first_broken(f.cu()), c.field) << c.what;
+    if (c.field) {
+      EXPECT_EQ(f.where(), in_field(field_spec(*c.field).label)) << c.what;
+    } else {
+      EXPECT_EQ(f.exit, FormExit::Save) << c.what;  // straight to the header, then saved
+    }
+  }
+}
+
+TEST(Checks, ErrorLineWaitsForEnterThenTheHeaderIsRestored) {
+  StyleValues st = weekly();
+  st.SPMAX = 6;
+  FormRun shown(st, "Esc \"x\" Esc");
+  EXPECT_EQ(shown.where(), "configuration error line");
+  EXPECT_EQ(shown.row(3).substr(14, 50), "Incompatible Specs -- Press Return to go to Error ");
+  EXPECT_EQ(shown.p.con.cell(15, 3).fg, 15);
+  EXPECT_EQ(shown.p.con.cell(15, 3).bg, 4);
+  FormRun after(st, "Esc Enter");
+  EXPECT_EQ(after.where(), in_field("Total Max"));
+  EXPECT_EQ(after.row(3).substr(14, 50), "Quiz Configuration -- Press Return Here When Ready");
+  EXPECT_EQ(after.p.con.cell(15, 3).fg, 14);
+  EXPECT_EQ(after.p.con.cell(15, 3).bg, 1);
+}
+
+// A hand-edited style is mended at the fields the checks point to, one at a time, and can then
+// be saved; no pair of broken values keeps pointing at a field that cannot be mended.
+TEST(Checks, HandEditedStylesCanBeMendedWhereTheCursorIsSent) {
+  struct Case {
+    const char* what;
+    Edit edit;
+    std::string keys;
+  } cases[] = {
+      {"99 questions", [](StyleValues& s) { s.QMAX = 99; }, "\"20\""},
+      {"both FTV values out of range", [](StyleValues& s) { s.FMIN = 50, s.FMAX = 99; },
+       "\"2\" Enter Esc Enter \"1\" Enter"},
+      {"last specialty 0", [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 0; }, "\"18\""},
+      {"chapter 40 verse 99", [](StyleValues& s) { s.BCHAP = 40, s.BVER = 99; }, "\"4\""},
+      {"negative lines per page", [](StyleValues& s) { s.LPP = -5; }, "\"60\" Enter"},
+      {"output x", [](StyleValues& s) { s.OUT = 'x'; }, "\"t\""},
+  };
+  for (const auto& c : cases) {
+    StyleValues st = weekly();
+    c.edit(st);
+    FormRun f(st, "Esc Enter " + c.keys + " Esc Enter");
+    EXPECT_EQ(f.exit, FormExit::Save) << c.what << ": stopped in " << f.where();
+    EXPECT_EQ(first_broken(f.cu()), std::nullopt) << c.what;
+  }
+}
+
+// Through the real program: a broken file is mended on the form and saved whole.
+TEST(Checks, HandEditedFileIsSavedOnlyOnceMended) {
+  TempDir dir;
+  copy_demo(dir);
+  auto lines = dir.lines("Weekly.spe");
+  lines[6] = "99";   // questions per quiz
+  lines[16] = "-1";  // FTV maximum
+  lines[26] = "40";  // last specialty question
+  dir.write_lines("Weekly.spe", lines);
+  auto stuck = run_halvorin(dir, "Enter Esc Enter Esc Enter Esc Enter");
+  EXPECT_EQ(stuck.status, 3);
+  EXPECT_EQ(dir.lines("Weekly.spe"), lines);  // nothing saved while broken
+  run_halvorin(dir, "Enter Esc Enter \"20\" Esc Enter \"2\" Enter Esc Enter \"18\" Esc Enter");
+  auto saved = dir.lines("Weekly.spe");
+  ASSERT_EQ(saved.size(), 29u);
+  EXPECT_EQ(saved[6], "20");
+  EXPECT_EQ(saved[16], "2");
+  EXPECT_EQ(saved[26], "18");
+}
+
+}  // namespace
+}  // namespace halvorin::testing

@@ -1,0 +1,141 @@
+// The specialty type screen: drawing, the recount of a loaded type line, and placing letters.
+#include "config/type_screen.hpp"
+
+#include <gtest/gtest.h>
+
+#include "form_support.hpp"
+#include "support/harness.hpp"
+
+namespace halvorin::testing {
+namespace {
+
+// A fixed-type style: one FTV, one CV Ref and one SIT on the numbers first..last.
+StyleValues fixed(int first, int last, std::string typ) {
+  StyleValues s = weekly();
+  s.SETSPC = 'Y';
+  s.SPMIN = s.SPMAX = 3;
+  s.FMIN = s.FMAX = 1, s.RMIN = s.RMAX = 1, s.OMIN = s.OMAX = 0, s.SMIN = s.SMAX = 1;
+  s.SPEARLY = first, s.SPLATE = last;
+  s.TYP = std::move(typ);
+  return s;
+}
+
+struct TypeRun {
+  TypeRun(const StyleValues& st, const std::string& keys)
+      : term(parse_key_script(keys, "test")), p(term, 1) {
+    static_cast<StyleValues&>(p.cu) = st;
+    p.con.textbackground(1);
+    p.con.textcolor(14);
+    try {
+      SETSPEC(p);
+      finished = true;
+    } catch (const ScriptEnded&) {
+    }
+  }
+  std::string row(int r) const { return p.con.row_text(r); }
+  ScriptTerminal term;
+  Program p;
+  bool finished = false;
+};
+
+TEST(TypeScreen, DrawsTheNumbersCentredWithTheLettersUnderTheirUnits) {
+  TypeRun t(fixed(1, 30, "FRS"), "");
+  EXPECT_EQ(t.row(3), pad_right("                                Set Specialty Types", 80));
+  EXPECT_EQ(t.row(4), pad_right("    " + std::string(70, '_'), 80));
+  EXPECT_EQ(t.row(6), pad_right("    Choose:  1 FTV (F)   1 CV Ref (R)   0 CO Ref (O)   and 1 SIT "
+                                "(S).",
+                                80));
+  EXPECT_EQ(t.row(8), pad_right("    Press Enter when Finished", 80));
+  std::string tens(10, ' '), units(10, ' ');
+  for (int n = 1; n <= 30; ++n) {
+    tens += n < 10 ? "  " : " " + std::to_string(n / 10);
+    units += " " + std::to_string(n % 10);
+  }
+  EXPECT_EQ(t.row(10), pad_right(tens, 80));
+  EXPECT_EQ(t.row(11), pad_right(units, 80));
+  EXPECT_EQ(t.row(12), pad_right(std::string(10, ' ') + " F R S", 80));
+  EXPECT_EQ(t.p.con.cell(10, 12).bg, 1);
+  EXPECT_EQ(t.p.con.cell(12, 12).fg, 15);
+  EXPECT_EQ(t.p.con.cell(70, 12).bg, 4);
+  EXPECT_EQ(t.p.con.wherex(), 12);  // on the first number's letter
+  EXPECT_EQ(t.p.cu.SPECS, 3);
+
+  StyleValues one = fixed(5, 5, "");
+  one.SPMIN = one.SPMAX = one.FMIN = one.FMAX = 1;
+  one.RMIN = one.RMAX = one.SMIN = one.SMAX = 0;
+  TypeRun single(one, "");
+  EXPECT_EQ(single.row(11).substr(39, 2), " 5");
+  EXPECT_EQ(single.p.con.wherex(), 41);
+}
+
+TEST(TypeScreen, RecountKeepsOnlyWhatTheMaximaAllow) {
+  struct Case {
+    const char* what;
+    std::string typ;
+    std::string kept;
+  } cases[] = {
+      {"generated pattern", "nAAAAAAAAAAAAAAAAAnnnnnnnnnnnn", std::string(30, 'n')},
+      {"one FTV too many", "FnnnnFnnnn", "Fnnnn" + std::string(25, 'n')},
+      {"unknown and lower-case letters", "xfRSnnnnnnnnnnnnnnnnnnnnnnnnnn",
+       "nnRS" + std::string(26, 'n')},
+  };
+  for (const auto& c : cases) {
+    TypeRun t(fixed(1, 10, c.typ), "");
+    EXPECT_EQ(t.p.cu.TYP, c.kept) << c.what;
+  }
+  TypeRun empty(fixed(1, 30, "nAAAAAAAAAAAAAAAAAnnnnnnnnnnnn"), "");
+  EXPECT_EQ(empty.row(12), std::string(10, ' ') + std::string(60, ' ') + std::string(10, ' '));
+}
+
+TEST(TypeScreen, LettersOutsideTheNumbersShownStayAndCount) {
+  std::string typ(30, 'n');
+  typ[19] = 'S';  // number 20, outside 5..15
+  TypeRun t(fixed(5, 15, typ), "\"f\" Right \"r\" Enter");
+  EXPECT_TRUE(t.finished);
+  EXPECT_EQ(t.p.cu.TYP, "nnnnFRnnnnnnnnnnnnnSnnnnnnnnnn");
+}
+
+TEST(TypeScreen, PlacingReplacingClearingAndEnter) {
+  struct Case {
+    const char* what;
+    std::string typ;
+    std::string keys;
+    std::string after;  // numbers 1..6
+    bool finished;
+  } cases[] = {
+      {"all placed", "", "\"f\" Right \"r\" Right \"s\" Enter", "FRSnnn", true},
+      {"Enter with one missing", "", "\"f\" Right \"r\" Enter", "FRnnnn", false},
+      {"R on an F frees the F", "Fnnnnn", "\"R\" Right \"F\" Right \"s\" Enter", "RFSnnn", true},
+      {"S at its maximum clears an F", "FnSnnn", "\"S\" Enter", "nnSnnn", false},
+      {"S on an S removes it", "nnSnnn", "Right Right \"S\"", "nnnnnn", false},
+      {"Space clears and frees", "Fnnnnn", "Space Right \"f\"", "nFnnnn", false},
+      {"no letter past its maximum", "", "\"f\" Right \"f\" Right \"o\"", "Fnnnnn", false},
+      {"Left on the first wraps to the last", "", "Left \"f\"", "nnnnnF", false},
+      {"Right on the last wraps to the first", "", "Left Right \"r\"", "Rnnnnn", false},
+  };
+  for (const auto& c : cases) {
+    TypeRun t(fixed(1, 6, c.typ), c.keys);
+    EXPECT_EQ(t.p.cu.TYP.substr(0, 6), c.after) << c.what;
+    EXPECT_EQ(t.finished, c.finished) << c.what;
+    // The letter row shows what is stored.
+    std::string shown;
+    for (int n = 1; n <= 6; ++n) shown += t.row(12)[static_cast<size_t>(35 + 2 * (n - 1))];
+    for (char& ch : shown) ch = ch == ' ' ? 'n' : ch;
+    EXPECT_EQ(shown, c.after) << c.what;
+  }
+}
+
+// Through the real program: saving the fixed-type demo style opens the screen, and the letters
+// placed there make the type line.
+TEST(TypeScreen, SavedAsTheStyleFilesTypeLine) {
+  TempDir dir;
+  copy_demo(dir);
+  run_halvorin(dir, "Down Down Enter Esc Enter Space Right \"f\" Enter");
+  auto lines = dir.lines("Fixed.spe");
+  ASSERT_EQ(lines.size(), 29u);
+  EXPECT_EQ(lines[28], "nnnnnFnnRnnnSnnnnnnnnnnnnnnnnn");
+  EXPECT_EQ(dir.read("temp2.txt"), "Fixed\r\n");
+}
+
+}  // namespace
+}  // namespace halvorin::testing
