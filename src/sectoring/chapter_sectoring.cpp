@@ -1,0 +1,297 @@
+#include "sectoring/chapter_sectoring.hpp"
+
+#include <algorithm>
+#include <vector>
+
+#include "material/counts.hpp"
+#include "platform/errors.hpp"
+#include "sectoring/sector_counts.hpp"
+#include "sectoring/sector_table.hpp"
+
+namespace halvorin {
+
+namespace {
+
+constexpr int kKeyUp = 72;  // 'H', also the second code of the up arrow
+constexpr int kKeyDown = 80;
+constexpr int kEnter = 13;
+constexpr int kEsc = 27;
+
+// The chapter after c, passing over a chapter the level leaves out.
+int next_chapter(const RunState& rs, int c) {
+  ++c;
+  if (absent_chapter(rs, c)) ++c;
+  return c;
+}
+
+// The chapters of the range that take part, in order.
+std::vector<int> range_chapters(const RunState& rs) {
+  std::vector<int> list;
+  for (int c = rs.BCHAP; c <= rs.ECHAP; ++c)
+    if (!absent_chapter(rs, c)) list.push_back(c);
+  return list;
+}
+
+// Verses of chapter c that lie inside the range.
+int verses_in_range(const RunState& rs, int c) {
+  int first = c == rs.BCHAP ? rs.BVER : 1;
+  int last = c == rs.ECHAP ? rs.EVER : rs.EVS[c];
+  return std::max(0, last - first + 1);
+}
+
+void set_sector(RunState& rs, int s, int bc, int bv, int ec, int ev) {
+  rs.BC[s] = sector_byte(bc);
+  rs.BV[s] = sector_byte(bv);
+  rs.EC[s] = sector_byte(ec);
+  rs.EV[s] = sector_byte(ev);
+}
+
+// A run of chapters c..g where only g has sectors: n sectors of equal length over the stretch.
+// The stretch is measured inside the range, so no sector reaches past its end.
+void lay_group(RunState& rs, int c, int g, int& s) {
+  const int n = rs.CS[g];
+  int verses = 0;
+  for (int d = c; d <= g; d = next_chapter(rs, d)) verses += verses_in_range(rs, d);
+  const int step = verses / n - 1;
+  int bc = c;
+  int bv = c == rs.BCHAP ? rs.BVER : 1;
+  for (int i = 1; i < n; ++i) {
+    int ec = bc;
+    int ev = bv + step;
+    while (ev > rs.EVS[ec] && ec < g) {
+      ev -= rs.EVS[ec];
+      ec = next_chapter(rs, ec);
+    }
+    set_sector(rs, ++s, bc, bv, ec, ev);
+    bc = ec;
+    bv = ev + 1;
+    if (bv > rs.EVS[bc] && bc < g) {
+      bc = next_chapter(rs, bc);
+      bv = 1;
+    }
+  }
+  set_sector(rs, ++s, bc, bv, g, g == rs.ECHAP ? rs.EVER : rs.EVS[g]);
+}
+
+// Chapter c cut into its own CS[c] sectors.
+void lay_chapter(RunState& rs, int c, int& s) {
+  const int n = rs.CS[c];
+  const int evs = rs.EVS[c];
+  int prev_end = 0;
+  for (int r = 1; r <= n; ++r) {
+    const bool first_of_range = c == rs.BCHAP && r == 1;
+    int len = evs / n;
+    if (first_of_range && rs.BVER > 1) len = (evs - rs.BVER) / n;
+    if (c == rs.ECHAP) {
+      // Measured from the range's first verse when the range lies in this one chapter, so the
+      // first sector cannot run past the range's last verse.
+      len = first_of_range && rs.BVER > 1 ? (rs.EVER - rs.BVER + 1) / n : rs.EVER / n;
+    }
+    if (r > 1) len = (evs - prev_end) / (n - r + 1);
+    if (c == rs.ECHAP && r > 1) len = (rs.EVER - prev_end) / (n - r + 1);
+    int begin = first_of_range ? rs.BVER : (r == 1 ? 1 : prev_end + 1);
+    int end = begin + len - 1;
+    if (r == n) end = c == rs.ECHAP ? rs.EVER : evs;
+    set_sector(rs, ++s, c, begin, c, end);
+    prev_end = end;
+  }
+}
+
+// Row and field column of the chapter at offset k of the range (k from 1).
+int chapter_row(int k) { return k <= 17 ? k + 4 : k - 13; }
+int chapter_col(int k) { return k <= 17 ? 3 : 40; }
+int field_col(int k) { return chapter_col(k) + 10; }
+
+void draw_chapters(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  con.gotoxy(1, 3);
+  con.write("  Choose questions per chapter.");
+  if (rs.LG != 'L') con.write(" Use zeros to group chapters.");
+  for (int c = rs.BCHAP; c <= rs.ECHAP; ++c) {
+    if (absent_chapter(rs, c)) continue;
+    int k = c - rs.BCHAP + 1;
+    con.gotoxy(chapter_col(k), chapter_row(k));
+    con.write("Acts " + fmt_int(c, 2) + ": " + fmt_int(rs.CS[c], 3));
+  }
+}
+
+// Lets the quiz master edit the figures until they add up to SECTORS.
+void edit_chapters(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  const std::vector<int> chapters = range_chapters(rs);
+  const int last_chapter = chapters.back();
+  const int count = rs.ECHAP - rs.BCHAP + 1;
+  // Moves one chapter up (-1) or down (+1), wrapping, past a chapter the level leaves out.
+  auto move = [&](int k, int dir) {
+    do {
+      k += dir;
+      if (k < 1) k = count;
+      if (k > count) k = 1;
+    } while (absent_chapter(rs, rs.BCHAP + k - 1));
+    return k;
+  };
+  int k = chapters.front() - rs.BCHAP + 1;
+  con.set_where("chapter sectoring");
+  for (;;) {
+    const int c = rs.BCHAP + k - 1;
+    const int col = field_col(k), row = chapter_row(k);
+    con.gotoxy(col, row);
+    int key = p.cu.I = con.read_key();
+    if (key == kKeyUp || key == kKeyDown) {
+      k = move(k, key == kKeyUp ? -1 : 1);
+    } else if (key >= '0' && key <= '9') {
+      int first = key - '0';
+      if (c == last_chapter && first == 0) first = 1;
+      con.write("  ");
+      con.gotoxy(col, row);
+      con.write(std::string(1, static_cast<char>('0' + first)));
+      int value = first, dir = 0;
+      for (;;) {
+        int next = p.cu.I = con.read_key();
+        if (next >= '0' && next <= '9') {
+          value = 10 * first + (next - '0');
+          break;
+        }
+        if (next == kKeyUp || next == kKeyDown) {
+          dir = next == kKeyUp ? -1 : 1;
+          break;
+        }
+      }
+      if (rs.LG == 'L' && value == 0) value = 1;
+      rs.CS[c] = value;
+      con.gotoxy(col, row);
+      con.write(fmt_int(value, 2));
+      if (dir != 0) k = move(k, dir);
+    } else if (key == kEnter) {
+      int total = 0;
+      for (int d = rs.BCHAP; d <= rs.ECHAP; ++d) total += rs.CS[d];
+      if (total == rs.SECTORS) return;
+      con.gotoxy(40, 20);
+      con.write("Your total is " + std::to_string(total) + " questions                 ");
+      con.gotoxy(40, 21);
+      con.write("Total questions must equal " + std::to_string(rs.SECTORS) + "          ");
+    }
+  }
+}
+
+}  // namespace
+
+bool absent_chapter(const RunState& rs, int c) { return rs.LG == 'L' && c == 7; }
+
+void propose_chapter_sectors(RunState& rs) {
+  rs.CS.fill(0);
+  const std::vector<int> chapters = range_chapters(rs);
+  if (chapters.empty()) return;
+  for (int i = 0; i < rs.SECTORS; ++i) ++rs.CS[chapters[static_cast<size_t>(i) % chapters.size()]];
+}
+
+void lay_chapter_sectors(RunState& rs) {
+  int s = 0;
+  int c = rs.BCHAP;
+  if (absent_chapter(rs, c)) c = next_chapter(rs, c);
+  while (c <= rs.ECHAP) {
+    if (rs.CS[c] > 0) {
+      lay_chapter(rs, c, s);
+      c = next_chapter(rs, c);
+      continue;
+    }
+    int g = next_chapter(rs, c);
+    while (g <= rs.ECHAP && rs.CS[g] == 0) g = next_chapter(rs, g);
+    if (g > rs.ECHAP) throw InternalError("the range's last chapter has no sector");
+    lay_group(rs, c, g, s);
+    c = next_chapter(rs, g);
+  }
+  if (s != rs.SECTORS) throw InternalError("the chapter figures do not add up to the sectors");
+}
+
+void count_chapter_sectors(RunState& rs) {
+  const int n = rs.SECTORS;
+  clear_sector_counts(rs);
+  rs.EC[n] = rs.ECHAP;
+  rs.EV[n] = rs.EVER;
+  // Each verse of the range goes to the sector that holds it (to none when it lies in a chapter
+  // the level leaves out, or in a sector whose end comes before its begin).
+  auto holder = [&](int c, int v) {
+    for (int s = 1; s <= n; ++s)
+      if (!after(rs.BC[s], rs.BV[s], c, v) && !after(c, v, rs.EC[s], rs.EV[s])) return s;
+    return 0;
+  };
+  TextReader in(rs.COUNTFILE);
+  in.skip_lines(count_line(rs.BCHAP, rs.BVER) - 1);
+  for (int c = rs.BCHAP, v = rs.BVER; !after(c, v, rs.ECHAP, rs.EVER);) {
+    int s = absent_chapter(rs, c) ? 0 : holder(c, v);
+    if (s == 0) {
+      in.skip_lines(1);
+    } else {
+      int line = in.line();
+      CountRecord rec = READ11(rs, in, s);
+      if (rec.ch != c || rec.vs != v)
+        throw FileError(in.name(), line,
+                        "expected the counts of " + std::to_string(c) + ":" + std::to_string(v) +
+                            ", found " + std::to_string(rec.ch) + ":" + std::to_string(rec.vs));
+    }
+    if (++v > VMAX) {
+      v = 1;
+      ++c;
+    }
+  }
+  for (int s = 1; s <= n; ++s) keep_sector_totals(rs, s);
+}
+
+void CHAPSEC(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  if (range_chapters(rs).empty()) {
+    // Only a chapter the level leaves out: nothing to sector, and the pass starts over.
+    CLR(con);
+    con.writeln("  The range holds no chapter of this level's material.");
+    con.writeln("  Press Return to choose another quiz style.");
+    con.set_where("chapter sectoring");
+    con.wait_enter();
+    p.cu.I = kEnter;
+    rs.MINQZ = 0;
+    rs.EN = true;
+    return;
+  }
+  bool first_pass = true;
+  for (;;) {
+    CLR(con);
+    const int chapters = rs.ECHAP - rs.BCHAP + 1;
+    if (chapters > rs.QMAX) {
+      con.write("  We must reset the questions per packet to sector " + std::to_string(chapters) +
+                " chapters.");
+      rs.QMAX = rs.SECTORS = chapters;
+      con.set_where("questions per packet notice");
+      con.wait_enter();
+      CLR(con);
+    } else {
+      rs.SECTORS = rs.QMAX;
+    }
+    if (first_pass) propose_chapter_sectors(rs);
+    first_pass = false;
+
+    draw_chapters(p);
+    edit_chapters(p);
+    lay_chapter_sectors(rs);
+    count_chapter_sectors(rs);
+
+    CLR(con);
+    con.writeln();
+    DISPLAY(p);
+    rs.MINQZ = 200;
+    for (int s = 1; s <= rs.SECTORS; ++s) rs.MINQZ = std::min(rs.MINQZ, rs.QPS[s]);
+    con.gotoxy(3, 3);
+    con.write("Your smallest sector has " + std::to_string(rs.MINQZ) +
+              (rs.MINQZ == 1 ? " question. " : " regular questions. "));
+    con.set_where("chapter sector table");
+    p.cu.I = con.read_key();
+    if (p.cu.I == kEsc) continue;
+    if (!rs.INFFILE.empty()) TextWriter(rs.INFFILE, TextWriter::Mode::Create).close();
+    rs.EN = rs.MINQZ == 0;
+    return;
+  }
+}
+
+}  // namespace halvorin
