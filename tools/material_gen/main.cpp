@@ -20,7 +20,9 @@ void help(std::ostream& o) {
        "(created if missing; files of the same names are replaced):\n"
        "  Verses.txt                   verses of each of the 28 chapters\n"
        "  Acts.a Acts.b Acts.c         regular question lists\n"
-       "  FTV.51 ... FTV.99, FTV.00    FTV questions, one file per primary percentage\n"
+       "  FTV.dd                       FTV questions, one file for each primary percentage a\n"
+       "                               style can hold: 51 52 53 57 58 59 60 68 69 70 78 79\n"
+       "                               80 88 89 90 97 98 99 and 00 (for 100)\n"
        "  cv.b cv.c co.b co.c SIT.TXT  CV Ref, CO Ref and SIT questions\n"
        "  LLActs.a/b/c LLFTV.* LLcv.b/c LLco.b/c llsit.txt\n"
        "                               the reduced set of level L: chapters 1-6, 8, 9, 12-14\n"
@@ -30,12 +32,17 @@ void help(std::ostream& o) {
        "  --out DIR       folder to write into (required)\n"
        "  --seed N        the same seed always gives the same files (default 1)\n"
        "  --profile NAME  how much material (default full):\n";
-  for (auto& p : halvorin::material::profiles())
-    o << "                    " << p.name << ": " << p.summary << "\n";
+  for (auto& p : halvorin::material::profiles()) {
+    std::string text = p.summary;
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+      text.insert(at + 1, std::string(22, ' ')), at += 22;
+    o << "                    " << p.name << ": " << text << "\n";
+  }
   o << "  --help          show this text\n"
        "\n"
-       "Sector limits hold for the demo styles: at most 255 questions of a kind at one verse\n"
-       "and at most 45 of a specialty kind in one chapter.\n"
+       "Every set keeps within the program's tables: at most 255 questions of a kind at one\n"
+       "verse, at most 45 of a specialty kind in one chapter, and no more regular questions\n"
+       "than the sectors of the demo styles can hold (200 a sector).\n"
        "Exit status: 0 written, 2 a file could not be written, 64 a bad command line.\n";
 }
 

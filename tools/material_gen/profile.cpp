@@ -37,23 +37,24 @@ std::vector<Profile> make_profiles() {
   std::vector<Profile> ps;
   Profile full;
   full.name = "full";
-  full.summary = "the whole book, 3 to 7 regular questions a verse (default)";
+  full.summary = "the whole book, 3 to 7 regular questions a verse";
   full.full = kFullDensity;
   full.reduced = kReducedDensity;
   ps.push_back(full);
 
   Profile small = full;
   small.name = "small";
-  small.summary = "questions in chapters 1, 2, 3 and 13 only, the others empty";
+  small.summary = "questions in chapters 1, 2, 3 and 13 only";
   small.chapters = {1, 2, 3, 13};
   ps.push_back(small);
 
   Profile sparse;
   sparse.name = "sparse";
   sparse.summary =
-      "many verses without questions; no regular questions in 1:1-2, 8:10-16, 12:5-8, "
-      "20:30-38 and only 8 in chapter 6; no SIT in chapters 2 and 5, no CV Ref in 3, "
-      "no CO Ref in 4, no FTV in 6";
+      "many verses without questions, and for the warnings and\n"
+      "the verse walk: no regular questions in 1:1-2, 8:10-16,\n"
+      "12:5-8 and 20:30-38, only 8 in chapter 6; no SIT in\n"
+      "chapters 2 and 5, no CV Ref in 3, no CO Ref in 4, no FTV in 6";
   sparse.full = kSparseDensity;
   sparse.reduced = kSparseDensity;
   sparse.empty_runs = {{1, 1, 2}, {8, 10, 16}, {12, 5, 8}, {20, 30, 38}};
