@@ -40,7 +40,9 @@ Step make_quizzes(Program& p) {
   RunState& rs = p.rs;
   std::string inf = rs.INFFILE.empty() ? p.cu.NAME4 + ".inf" : rs.INFFILE;
   rs.F9 = std::make_unique<TextWriter>(rs.NOTESFILE, TextWriter::Mode::Create);
-  rs.F10 = std::make_unique<TextWriter>(inf, TextWriter::Mode::Create);
+  // Like the quiz file, the list is written beside the old one and takes its place when the pass
+  // closes it complete.
+  rs.F10 = std::make_unique<TextWriter>(inf, TextWriter::Mode::Replace);
 
   rs.MINQZ1 = rs.MINQZ;
   rs.RQUIZ1 = rs.RQUIZ;
@@ -54,8 +56,6 @@ Step make_quizzes(Program& p) {
   rs.FTC5 = 'e';
   // Sectoring by chapter may have raised the questions per quiz: the quizzes take every sector.
   rs.SECTORS2 = rs.SECTORS;
-  // A sector repeat is reported by comparing quiz numbers, which start again at 1 in every pass.
-  rs.FIX = 0;
   SelectionState ss(rs);
   FINTYPES(p, ss);
 

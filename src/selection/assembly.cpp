@@ -158,7 +158,8 @@ void trade_phase(Program& p, SelectionState& ss, bool too_many) {
   }
 }
 
-// Reads the regular questions' texts, sector by sector in file order.
+}  // namespace
+
 void read_regular_texts(RunState& rs, SelectionState& ss) {
   int end = rs.BEFORE;
   for (int s = 1; s <= rs.SECTORS; ++s) end += rs.TQPS[s];
@@ -175,8 +176,6 @@ void read_regular_texts(RunState& rs, SelectionState& ss) {
     first += rs.TQPS[s];
   }
 }
-
-}  // namespace
 
 std::string service_order(const RunState& rs) {
   const std::string kinds = "FSRO";

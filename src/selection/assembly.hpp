@@ -13,6 +13,11 @@ namespace halvorin {
 // first, then the others in the order S, F, R, O. Four letters.
 std::string service_order(const RunState& rs);
 
+// Reads the texts of the quiz's regular questions from the regular question file, sector by
+// sector in file order; every regular position gets its own question, also when two share a
+// sector.
+void read_regular_texts(RunState& rs, SelectionState& ss);
+
 // Assembles quiz Q2 and appends its block of 33 lines to the used-question list F10.
 void CHOOSESPEC(Program& p, SelectionState& ss);
 
