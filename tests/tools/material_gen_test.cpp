@@ -318,6 +318,9 @@ TEST(MaterialGenerator, RegularQuestionsMixEveryOpeningExceptionAndOthers) {
   EXPECT_GT(interrogative, questions * 2 / 5);
   EXPECT_LT(interrogative, questions * 4 / 5);
   EXPECT_GT(answered, questions * 9 / 10);
+  // A few carets, which the writers print as asterisks.
+  for (const char* name : {"Acts.a", "FTV.59", "SIT.TXT"})
+    EXPECT_NE(full.read(name).find('^'), std::string::npos) << name;
 }
 
 TEST(MaterialGenerator, CommandLine) {

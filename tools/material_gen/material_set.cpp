@@ -91,6 +91,7 @@ void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool red
           std::string text = primary || quote ? verse : later_part(r, verse);
           // A long verse keeps its line long even when asked from a later word.
           if (long_text && 7 + label.size() + text.size() <= 254) text = verse;
+          if (r.random(40) == 0) text = mark_word(r, text);
           return label + "\t" + text;
         },
         written);

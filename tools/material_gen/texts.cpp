@@ -404,6 +404,14 @@ std::string later_part(Random& r, const std::string& verse) {
   return join(w, from, w.size());
 }
 
+std::string mark_word(Random& r, const std::string& text) {
+  auto w = words_of(text);
+  if (w.size() < 2) return text;
+  size_t at = 1 + static_cast<size_t>(r.random(static_cast<int>(w.size()) - 1));
+  w[at] = "^" + w[at];
+  return join(w, 0, w.size());
+}
+
 std::string sit_text(Random& r, const std::string& verse, bool long_text) {
   static const std::array<const char*, 5> situations = {
       "{P} is speaking to {Q} in {L} and says,", "{P} and {Q} are in {L}. {P} says,",
@@ -411,7 +419,7 @@ std::string sit_text(Random& r, const std::string& verse, bool long_text) {
       "In {L}, {P} speaks to {Q}:", "{P} has come to {L} and says to {Q},"};
   static const std::array<const char*, 3> questions = {"Who said this?", "To whom was this said?",
                                                        "Who said this, and to whom?"};
-  std::string situation = fill(r, pick(r, situations));
+  std::string situation = capitalised(fill(r, pick(r, situations)));
   auto w = words_of(verse);
   std::string quote;
   if (long_text) {
@@ -419,14 +427,10 @@ std::string sit_text(Random& r, const std::string& verse, bool long_text) {
   } else {
     size_t n = 0;
     while (n < w.size() && quote.size() + w[n].size() < 100) quote = join(w, 0, ++n);
-    if (n < 6) quote = join(w, 0, 6);
+    if (n < 6) quote = join(w, 0, n = 6);
+    if (n < w.size()) quote += "...";
   }
-  if (r.random(20) == 0) {
-    auto qw = words_of(quote);
-    size_t at = 1 + static_cast<size_t>(r.random(static_cast<int>(qw.size()) - 1));
-    qw[at] = "^" + qw[at];
-    quote = join(qw, 0, qw.size());
-  }
+  if (r.random(20) == 0) quote = mark_word(r, quote);
   const char* mark = r.random(10) < 3 ? "'" : "\"";
   char kind = r.random(4) ? 'p' : 'l';
   const char* question = kind == 'p' ? pick(r, questions) : "Where was this said?";

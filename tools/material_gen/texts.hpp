@@ -18,6 +18,8 @@ std::string co_ref_text(Random& r);
 std::string verse_text(Random& r, bool long_text);
 // The part of a verse from a later word on (at least six words), for secondary FTV questions.
 std::string later_part(Random& r, const std::string& verse);
+// The text with "^" put before one of its words (not the first).
+std::string mark_word(Random& r, const std::string& text);
 // A situation with a quotation taken from `verse` in double or single quotes, a question and an
 // answer after "*"; "^" now and then marks a word of the quotation.
 std::string sit_text(Random& r, const std::string& verse, bool long_text);
