@@ -66,6 +66,8 @@ const std::array<const char*, 8> kManners = {"By the power of the Holy Spirit",
                                              "With one accord",
                                              "With many tears",
                                              "By faith in his name"};
+const std::array<const char*, 6> kDays = {"Three days", "Seven days", "Many days",
+                                          "Forty days", "Two years",  "Some days"};
 const std::array<const char*, 10> kNumbers = {"Two",
                                               "Three",
                                               "Seven",
@@ -111,12 +113,13 @@ const std::array<Action, 22> kActions = {{
 struct Frame {
   int weight;
   const char* text;
-  char answer;  // p person, l place, t thing, w time, y yes/no, r reason, m manner, n number,
-                // q quotation
+  // p person, l place, g place gone to, t thing, w time, d days, y yes or no, r reason,
+  // m manner, n number, q quotation
+  char answer;
 };
 
 // Frames opening with each of the interrogative openings.
-const std::array<Frame, 48> kInterrogative = {{
+const std::array<Frame, 49> kInterrogative = {{
     {3, "Is it true that {P} {V} in {L}?", 'y'},
     {2, "Are we told who {V} in {L}?", 'y'},
     {2, "Can you name the one who {V}?", 'p'},
@@ -127,7 +130,8 @@ const std::array<Frame, 48> kInterrogative = {{
     {5, "Why did {P} go to {L}?", 'r'},
     {3, "Why did {P} {B}?", 'r'},
     {4, "How did {P} {B}?", 'm'},
-    {3, "How many days did {P} stay in {L}?", 'n'},
+    {2, "How many days did {P} stay in {L}?", 'd'},
+    {1, "How many believers were added in {L}?", 'n'},
     {10, "What did {P} see in {L}?", 't'},
     {6, "What did {Q} give to {P}?", 't'},
     {2, "What, then, did {P} say to {Q}?", 'q'},
@@ -175,7 +179,7 @@ const std::array<Frame, 28> kLookalike = {{
     {1, "How true it is that God shows no partiality: who said this?", 'p'},
     {1, "What God has cleansed, what must {P} not call common?", 't'},
     {1, "When this sound was heard, what did the crowd do?", 'm'},
-    {1, "When he had said this, where did {P} go?", 'l'},
+    {1, "When he had said this, where did {P} go?", 'g'},
     {1, "When his friends heard, what did {P} do?", 'm'},
     {1, "When God raised up his servant, to whom did he send him first?", 'p'},
     {1, "What seemed good to the Holy Spirit and to the apostles in {L}?", 't'},
@@ -192,7 +196,7 @@ const std::array<Frame, 28> kLookalike = {{
     {2, "When the crowd saw what {P} had done, what did they shout?", 'q'},
     {1, "When two years had passed, who succeeded Felix?", 'p'},
     {1, "When she had been baptized, what did Lydia ask?", 'q'},
-    {1, "When our days there were ended, where did we go?", 'l'},
+    {1, "When our days there were ended, where did we go?", 'g'},
     {1, "When all the people saw it, what did they do?", 'm'},
     {1, "When we had finished the voyage from Tyre, where did we arrive?", 'l'},
     {1, "When Moses saw the burning bush, what did he do?", 'm'},
@@ -206,7 +210,7 @@ const std::array<Frame, 18> kOtherOpenings = {{
     {1, "Name two people who {V}.", 'p'},
     {2, "Complete this: {P} said to {Q}, ...", 'q'},
     {2, "Besides {P}, who {V}?", 'p'},
-    {2, "After leaving {L}, where did {P} go?", 'l'},
+    {2, "After leaving {L}, where did {P} go?", 'g'},
     {1, "Give the name of the man who {V}.", 'p'},
     {1, "Describe what {P} saw in {L}.", 't'},
     {1, "Quote what {P} said to {Q}.", 'q'},
@@ -321,7 +325,11 @@ std::string answer(Random& r, char kind) {
     case 'p':
       return capitalised(r.random(3) ? pick(r, kMen) : pick(r, kOthers));
     case 'l':
-      return r.random(4) ? std::string(pick(r, kPlaces)) : "To " + std::string(pick(r, kPlaces));
+      return pick(r, kPlaces);
+    case 'g':
+      return (r.random(2) ? "" : "To ") + std::string(pick(r, kPlaces));
+    case 'd':
+      return pick(r, kDays);
     case 't': {
       std::string t = pick(r, kThings);
       t[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(t[0])));
