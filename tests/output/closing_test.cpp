@@ -2,6 +2,7 @@
 // printed copies.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 

@@ -1,6 +1,8 @@
 // The three layouts of the quiz file, compared in full with text written out by hand.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "quiz_fixture.hpp"
 
 namespace halvorin::testing {
