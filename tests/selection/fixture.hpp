@@ -1,0 +1,152 @@
+#pragma once
+// A program on a key script, in a fresh folder with small question files: sector s is chapter s
+// and question n of a kind in sector s is verse n, so every line read tells where it came from.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "driver/program.hpp"
+#include "platform/terminal.hpp"
+#include "selection/assembly.hpp"
+#include "selection/specialty.hpp"
+#include "support/harness.hpp"
+
+namespace halvorin::testing {
+
+struct SectorCounts {
+  int regular = 0, ftv = 0, cv = 0, co = 0, sit = 0;
+};
+
+// What one quiz took, by position from 1.
+struct QuizTaken {
+  std::string pattern;
+  std::vector<int> sector{0}, number{0};
+  std::vector<std::string> line{""};
+};
+
+class SelectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char buf[4096];
+    ASSERT_NE(::getcwd(buf, sizeof buf), nullptr);
+    old_cwd_ = buf;
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    start("");
+  }
+  void TearDown() override {
+    prog->rs.F9.reset();
+    prog->rs.F10.reset();
+    (void)::chdir(old_cwd_.c_str());
+  }
+
+  Program& start(const std::string& keys, uint64_t seed = 11) {
+    term = std::make_unique<ScriptTerminal>(parse_key_script(keys, "keys"));
+    prog = std::make_unique<Program>(*term, seed);
+    return *prog;
+  }
+
+  // Writes the five question files (three lines before the range in each) and sets the run
+  // state as the steps before the quiz loop leave it, with nothing recycled on schedule.
+  void layout(const std::vector<SectorCounts>& sectors, int quizzes, const std::string& pattern) {
+    RunState& rs = prog->rs;
+    rs.QMAX = rs.SECTORS = rs.SECTORS2 = static_cast<int>(sectors.size());
+    rs.QZ = quizzes;
+    rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = rs.SBEFORE = rs.TEMPF = 3;
+    rs.REGFILE = "Acts.b", rs.FTVFILE = "FTV.75", rs.CVFILE = "cv.b", rs.COFILE = "co.b";
+    rs.SITFILE = "SIT.TXT";
+    struct Kind {
+      int SectorCounts::*count;
+      SectorTable RunState::*left;
+      SectorTable RunState::*total;
+      std::string* file;
+      std::string text;  // empty: an FTV label with its type, and the verse
+    } kinds[] = {{&SectorCounts::regular, &RunState::QPS, &RunState::TQPS, &rs.REGFILE,
+                  "\tWho was it?\tanswer"},
+                 {&SectorCounts::ftv, &RunState::FPS, &RunState::TFPS, &rs.FTVFILE, ""},
+                 {&SectorCounts::cv, &RunState::RPS, &RunState::TRPS, &rs.CVFILE,
+                  "\tCV\tWhat does it say?\tanswer"},
+                 {&SectorCounts::co, &RunState::OPS, &RunState::TOPS, &rs.COFILE,
+                  "\tCO\tWhere is it said?\tanswer"},
+                 {&SectorCounts::sit, &RunState::SPS, &RunState::TSPS, &rs.SITFILE,
+                  "\tWho said \"this\"? *someone"}};
+    for (const Kind& k : kinds) {
+      std::vector<std::string> lines(3, " 0: 0\tbefore\tx");
+      for (int s = 1; s <= rs.SECTORS; ++s) {
+        int n = (rs.*k.left)[s] = (rs.*k.total)[s] = sectors[static_cast<size_t>(s - 1)].*k.count;
+        for (int i = 1; i <= n; ++i)
+          lines.push_back(ref(s, i) +
+                          (k.text.empty() ? "\tFT" + ftv_type(s, i) + "\tAnd so on" : k.text));
+      }
+      dir.write_lines(*k.file, lines);
+    }
+    rs.MINQZ = rs.MINQZ1 = rs.FQUIZ = rs.FQUIZ1 = 1000;
+    rs.REPEATPCT = rs.SPMIN = 0;
+    rs.IPC = 50;
+    rs.V = 2;
+    rs.Q2 = 1;
+    for (int q = 1; q <= quizzes; ++q) rs.PAT[q] = pattern;
+    rs.TYP = pattern;
+    rs.REGQUESTION.fill(true);
+    for (auto* t : {&rs.FINISH, &rs.REFERENCE, &rs.ONLY, &rs.SITUATION}) t->fill(true);
+  }
+
+  // FTV type letters cycle through `ftv_types` by sector and number.
+  std::string ftv_type(int s, int k) const {
+    return std::string(1, ftv_types[static_cast<size_t>(s + k) % ftv_types.size()]);
+  }
+  static std::string ref(int s, int k) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%2d:%2d", s, k);
+    return buf;
+  }
+  // A screen row without its trailing blanks.
+  std::string row(int r) const {
+    std::string t = prog->con.row_text(r);
+    return t.substr(0, t.find_last_not_of(' ') + 1);
+  }
+
+  void open_lists() {
+    prog->rs.F9 = std::make_unique<TextWriter>("temp.txt", TextWriter::Mode::Create);
+    prog->rs.F10 = std::make_unique<TextWriter>("test.inf", TextWriter::Mode::Create);
+  }
+
+  // Assembles quizzes 1..count (after FINTYPES) and records what each took.
+  std::vector<QuizTaken> assemble(int count) {
+    if (!prog->rs.F9) open_lists();
+    RunState& rs = prog->rs;
+    ss = std::make_unique<SelectionState>(rs);
+    FINTYPES(*prog, *ss);
+    std::vector<QuizTaken> out;
+    for (rs.Q2 = 1; rs.Q2 <= count; ++rs.Q2) {
+      CHOOSESPEC(*prog, *ss);
+      QuizTaken& t = out.emplace_back();
+      t.pattern = rs.TYP;
+      for (int pos = 1; pos <= rs.SECTORS; ++pos) {
+        t.sector.push_back(rs.SECTOR[pos]);
+        t.number.push_back(ss->number_at[pos]);
+        t.line.push_back(rs.ALL[pos]);
+      }
+    }
+    return out;
+  }
+
+  // Closes both lists and returns the notes.
+  std::vector<std::string> notes() {
+    prog->rs.F9->close();
+    prog->rs.F10->close();
+    return dir.lines("temp.txt");
+  }
+
+  TempDir dir;
+  std::unique_ptr<ScriptTerminal> term;
+  std::unique_ptr<Program> prog;
+  std::unique_ptr<SelectionState> ss;
+  std::string ftv_types = "abcde";
+
+ private:
+  std::string old_cwd_;
+};
+
+}  // namespace halvorin::testing
