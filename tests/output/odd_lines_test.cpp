@@ -37,22 +37,17 @@ TEST(OddLines, FtvWithFewerThanFiveBlanks) {
   EXPECT_EQ(f.dir.lines("out.qui")[3], " 1\tFTa\tJesus...wept.\t\t(A 11:35)");
 }
 
-TEST(OddLines, FtvLabelWithoutItsTabEndsAtTheFirstBlank) {
+TEST(OddLines, FtvLabelsBeginningInColumnSixOrWithoutTheirTab) {
   QuizFixture f;
-  f.quiz("F", {" 1: 1\tFTa In the former book, Theophilus, I wrote about all that Jesus began"});
-  f.write('P');
-  EXPECT_EQ(f.dir.lines("out.qui")[6].substr(0, 50),
-            "FTa    1. In...the...former...book...Theophilus...");
-}
-
-TEST(OddLines, FtvLabelBeginningInColumnSix) {
-  QuizFixture f;
-  f.quiz("FF", {" 1: 1FTa\tIn the former book, Theophilus, I wrote", " 1: 2QTb\tUntil the day"});
+  f.quiz("FFF", {" 1: 1FTa\tIn the former book, Theophilus, I wrote", " 1: 2QTb\tUntil the day",
+                 " 1: 1\tFTa In the former book, Theophilus, I wrote about all"});
   f.write('P');
   auto lines = f.dir.lines("out.qui");
   EXPECT_EQ(lines[6].substr(0, 47), "FTa    1. In...the...former...book...Theophilus");
   EXPECT_EQ(lines[9].substr(0, 40), "QTb    2. Quote Acts Chapter 1 verse 2  ");
   EXPECT_EQ(lines[10], pad(blanks(15) + "Until the day", 70));
+  // Without a tab after the label, the label ends at the first blank.
+  EXPECT_EQ(lines[12].substr(0, 50), "FTa    3. In...the...former...book...Theophilus...");
 }
 
 TEST(OddLines, LongLabelsAndFirstLinesKeepTheReferenceLast) {

@@ -40,6 +40,11 @@ TEST(Pages, BreaksWhenMoreThanLppLessSixLinesAreUsed) {
   EXPECT_EQ(lines[62].substr(0, 28), "      19. Who was chosen by ");
   EXPECT_EQ(lines[57],
             pad("      18. Who was chosen by lot to be numbered with the eleven", 71) + "A  1:26");
+  // The same quiz ending with its 18th question has no page break: the last never opens one.
+  f.quiz(std::string(18, 'n'), copies(kThreeLines, 18));
+  const std::string last = f.write('P');
+  EXPECT_EQ(last.substr(last.size() - 3), "\r\n\f");
+  EXPECT_TRUE(page_lines(f.dir.lines("out.qui")).empty());
 }
 
 TEST(Pages, BreaksEarlierBeforeSitAndFtv) {
@@ -54,14 +59,6 @@ TEST(Pages, BreaksEarlierBeforeSitAndFtv) {
     // 58 lines after the 17th question: more than 56 with a SIT or FTV next.
     EXPECT_EQ(page_lines(f.dir.lines("out.qui")), std::vector<size_t>{5 + 17 * 3}) << kind;
   }
-}
-
-TEST(Pages, TheLastQuestionNeverOpensAPage) {
-  QuizFixture f;
-  f.quiz(std::string(18, 'n'), copies(kThreeLines, 18));
-  const std::string s = f.write('P');
-  EXPECT_TRUE(page_lines(f.dir.lines("out.qui")).empty());
-  EXPECT_EQ(s.substr(s.size() - 3), "\r\n\f");
 }
 
 TEST(Pages, PagesAreNumberedWithinEachQuiz) {
