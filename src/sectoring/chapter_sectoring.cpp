@@ -288,7 +288,10 @@ void CHAPSEC(Program& p) {
     con.set_where("chapter sector table");
     p.cu.I = con.read_key();
     if (p.cu.I == kEsc) continue;
-    if (!rs.INFFILE.empty()) TextWriter(rs.INFFILE, TextWriter::Mode::Create).close();
+    // The used-question list is started here, but one left by an earlier packet is kept: the
+    // packet being made replaces it whole only when it is complete.
+    if (!rs.INFFILE.empty() && find_file(rs.INFFILE).empty())
+      TextWriter(rs.INFFILE, TextWriter::Mode::Create).close();
     rs.EN = rs.MINQZ == 0;
     return;
   }
