@@ -218,10 +218,10 @@ Report run(const Options& opt) {
     const fs::path dir = work / ("run-" + std::to_string(i));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    fs::copy(material, dir, fs::copy_options::overwrite_existing);
-    for (const auto& e : fs::directory_iterator(opt.demo_dir))
-      if (e.is_regular_file())
-        fs::copy_file(e.path(), dir / e.path().filename(), fs::copy_options::overwrite_existing);
+    for (const fs::path& from : {material, fs::path(opt.demo_dir)})
+      for (const auto& e : fs::directory_iterator(from))
+        if (e.is_regular_file())
+          fs::copy_file(e.path(), dir / e.path().filename(), fs::copy_options::overwrite_existing);
 
     // Now and then an odd style, valid or broken, listed above "Enter New Specs".
     bool valid_setup = true;
@@ -301,7 +301,8 @@ Report run(const Options& opt) {
       if (!first.empty()) line += " stderr: " + first;
       rep.failures.push_back(line);
     }
-    if (why.empty() || !opt.keep_failures) {
+    const bool noted = status == 2 && valid_setup;
+    if ((why.empty() && !noted) || !opt.keep_failures) {
       fs::remove_all(dir);
       fs::remove(keyfile);
       fs::remove(errfile);

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,7 @@
 
 #include "driver/pass.hpp"
 #include "platform/errors.hpp"
+#include "platform/text_file.hpp"
 
 using namespace halvorin;
 
@@ -109,6 +111,10 @@ int main(int argc, char** argv) {
               << std::strerror(errno) << "\n";
     return kExitFile;
   }
+
+  // Test seam: HALVORIN_FAULT_AT=n makes the n-th file operation of the run fail.
+  if (const char* fault = std::getenv("HALVORIN_FAULT_AT"); fault && *fault)
+    inject_file_fault(std::strtol(fault, nullptr, 10));
 
   std::unique_ptr<Terminal> term;
   std::unique_ptr<Program> program;
