@@ -223,7 +223,7 @@ TEST(FormSaved, EditedStyleIsWrittenLineByLine) {
   EXPECT_EQ(saved, expected);
   EXPECT_EQ(dir.read("temp2.txt"), "Quiz\r\n");
   EXPECT_EQ(dir.lines("Specs.lst"),
-            (std::vector<std::string>{"Weekly", "Chapters", "Fixed", "Quiz", "Enter New Specs"}));
+            (std::vector<std::string>{"Weekly", "Chapters", "Fixed", "Junior", "Quiz", "Enter New Specs"}));
 }
 
 }  // namespace

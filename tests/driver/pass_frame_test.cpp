@@ -74,8 +74,8 @@ TEST(StyleList, ShowsEveryEntryAndHighlightsTheChosenOne) {
   EXPECT_EQ(r.row(3), "            Press Return to Choose a Quiz Style or Shift-D to Delete" +
                           std::string(12, ' '));
   EXPECT_EQ(r.row(6).substr(32, 15), "Weekly         ");
-  EXPECT_EQ(r.row(9).substr(32, 15), "Enter New Specs");
-  EXPECT_EQ(r.row(10).substr(32, 15), "Exit           ");
+  EXPECT_EQ(r.row(10).substr(32, 15), "Enter New Specs");
+  EXPECT_EQ(r.row(11).substr(32, 15), "Exit           ");
   EXPECT_EQ(r.bg(33, 7), 4);  // second entry highlighted, white on red
   EXPECT_EQ(r.fg(33, 7), 15);
   EXPECT_EQ(r.bg(33, 6), 1);
@@ -90,7 +90,7 @@ TEST(StyleList, ShiftDDeletesOnlyAStyleNameAndItsLine) {
   EXPECT_EQ(r.status, 0) << r.err;
   auto after = dir.lines("Specs.lst");
   ASSERT_EQ(after.size(), before.size() - 1);
-  EXPECT_EQ(after, (std::vector<std::string>{"Weekly", "Fixed", "Enter New Specs"}));
+  EXPECT_EQ(after, (std::vector<std::string>{"Weekly", "Fixed", "Junior", "Enter New Specs"}));
   EXPECT_TRUE(dir.exists("Chapters.spe"));  // the style's own file is kept
 }
 
@@ -104,7 +104,7 @@ TEST(StyleList, ChoosingAStyleAndSavingWritesTheHandOverFile) {
   EXPECT_EQ(r.status, 3) << r.err;
   EXPECT_EQ(dir.read("Weekly.spe"), before);  // saved unchanged
   EXPECT_EQ(dir.read("temp2.txt"), "Weekly\r\n");
-  EXPECT_EQ(dir.lines("Specs.lst").size(), 4u);
+  EXPECT_EQ(dir.lines("Specs.lst").size(), 5u);
 }
 
 TEST(BadInput, MissingAndBrokenFilesExitWithTwoAndName) {
