@@ -55,15 +55,15 @@ inline std::vector<int> bounds(const RunState& rs) {
 // The sectors hold the range's questions of every kind once, follow each other in order (cut
 // by questions they may share a verse), and no regular question lies between two of them.
 inline void expect_partition(const RunState& rs, bool shared) {
-  int q = 0, spec = 0, range_spec = 0;
+  int q = 0, specialties = 0, in_range = 0;
   for (int k = 1; k <= rs.SECTORS; ++k)
-    q += rs.QPS[k], spec += rs.FPS[k] + rs.RPS[k] * 10 + rs.OPS[k] * 100 + rs.SPS[k] * 1000;
+    q += rs.QPS[k], specialties += rs.FPS[k] + rs.RPS[k] * 10 + rs.OPS[k] * 100 + rs.SPS[k] * 1000;
   for (int c = rs.BCHAP, v = rs.BVER; !after(c, v, rs.ECHAP, rs.EVER);
        v = v % VMAX + 1, c += v == 1)
-    q -= rs.QCOUNT(c, v), range_spec += rs.FCOUNT(c, v) + rs.RCOUNT(c, v) * 10 +
-                                        rs.OCOUNT(c, v) * 100 + rs.SCOUNT(c, v) * 1000;
+    q -= rs.QCOUNT(c, v), in_range += rs.FCOUNT(c, v) + rs.RCOUNT(c, v) * 10 +
+                                      rs.OCOUNT(c, v) * 100 + rs.SCOUNT(c, v) * 1000;
   EXPECT_EQ(q, 0);
-  EXPECT_EQ(spec, range_spec);
+  EXPECT_EQ(specialties, in_range);
   for (int k = 2; k <= rs.SECTORS; ++k) {
     int c = rs.EC[k - 1], v = rs.EV[k - 1];
     EXPECT_TRUE(after(rs.BC[k], rs.BV[k] + shared, c, v)) << "sector " << k;
