@@ -1,0 +1,128 @@
+// The real terminal comes back after SIGINT, SIGTERM or SIGHUP at any screen, and after an error
+// exit: canonical mode and echo on, the cursor shown, the program's own screen left. Runs the
+// program in tmux.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include "support/harness.hpp"
+
+namespace halvorin {
+namespace {
+
+using testing::run_command;
+using testing::TempDir;
+
+class Pane {
+ public:
+  explicit Pane(const std::string& script)
+      : name_("halvorin-rel-" + std::to_string(::getpid()) + "-" + std::to_string(++count_)) {
+    run_command("tmux kill-session -t " + name_);
+    run_command("tmux new-session -d -s " + name_ + " -x 80 -y 25 'sh " + script + "'");
+  }
+  ~Pane() { run_command("tmux kill-session -t " + name_); }
+  std::string capture() { return run_command("tmux capture-pane -p -t " + name_).out; }
+  std::string show(const std::string& format) {
+    return run_command("tmux display-message -p -t " + name_ + " '" + format + "'").out;
+  }
+  void keys(const std::string& k) { run_command("tmux send-keys -t " + name_ + " " + k); }
+  bool wait_for(const std::string& text) {
+    for (int i = 0; i < 200; ++i) {
+      if (capture().find(text) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+
+ private:
+  static inline int count_ = 0;
+  std::string name_;
+};
+
+bool wait_file(const TempDir& dir, const std::string& name) {
+  for (int i = 0; i < 200 && !dir.exists(name); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  return dir.exists(name);
+}
+
+// A working folder and a script that runs the program in it, then records how it ended and the
+// terminal's modes.
+struct Session {
+  explicit Session(const std::string& env = "") {
+    testing::copy_demo(dir);
+    testing::generate_material(dir, "small", 1);
+    dir.write("run.sh", "cd " + dir.path() +
+                            "\nsh -c 'echo $$ > pid; exec env TERM=xterm-256color " + env + " " +
+                            HALVORIN_BIN + " --seed 3' 2>err\necho status=$?\n" +
+                            "stty -a > stty\nsleep 60\n");
+  }
+  // Expects the program ended (status given) and gave the terminal back whole.
+  void expect_restored(Pane& pane, int status, const std::string& label) {
+    ASSERT_TRUE(pane.wait_for("status=" + std::to_string(status)))
+        << label << "\n"
+        << pane.capture() << dir.read("err");
+    ASSERT_TRUE(wait_file(dir, "stty")) << label;
+    std::string stty = dir.read("stty");
+    EXPECT_NE(stty.find(" icanon"), std::string::npos) << label << "\n" << stty;
+    EXPECT_NE(stty.find(" echo "), std::string::npos) << label << "\n" << stty;
+    EXPECT_EQ(pane.show("#{cursor_flag}"), "1\n") << label << ": cursor hidden";
+    EXPECT_EQ(pane.show("#{alternate_on}"), "0\n") << label << ": program's screen not left";
+  }
+  TempDir dir;
+};
+
+bool have_tmux() { return run_command("command -v tmux").status == 0; }
+
+TEST(Signals, EachStopSignalAtEachKindOfScreenRestoresTheTerminal) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  struct Place {
+    const char* name;
+    std::vector<std::string> keys;  // tmux key names to get there
+    const char* shown;              // text that shows it is there
+  };
+  const Place places[] = {
+      {"style list", {}, "Press Return to Choose a Quiz Style"},
+      {"configuration form", {"Enter"}, "Quiz Configuration"},
+      {"quiz loop (combination approval)",
+       {"Enter", "Escape", "Enter", "Enter", "Enter", "Down", "Enter"},
+       "accept this combination"},
+  };
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const Place& place : places) {
+      std::string label = std::string(strsignal(sig)) + " at the " + place.name;
+      Session s;
+      Pane pane(s.dir.file("run.sh"));
+      ASSERT_TRUE(pane.wait_for("Press Return to Choose a Quiz Style")) << label << pane.capture();
+      for (const std::string& k : place.keys) {
+        pane.keys(k);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+      }
+      ASSERT_TRUE(pane.wait_for(place.shown)) << label << "\n" << pane.capture();
+      ASSERT_TRUE(wait_file(s.dir, "pid"));
+      ::kill(std::stoi(s.dir.read("pid")), sig);
+      s.expect_restored(pane, 128 + sig, label);
+    }
+  }
+}
+
+TEST(Signals, AFileErrorExitRestoresTheTerminal) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  // The 5th file operation is a write of the style file being saved.
+  Session s("HALVORIN_FAULT_AT=5");
+  Pane pane(s.dir.file("run.sh"));
+  ASSERT_TRUE(pane.wait_for("Press Return to Choose a Quiz Style")) << pane.capture();
+  for (const char* k : {"Enter", "Escape", "Enter"}) {
+    pane.keys(k);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  }
+  s.expect_restored(pane, 2, "file error");
+  EXPECT_NE(s.dir.read("err").find("halvorin: Weekly.spe:"), std::string::npos)
+      << s.dir.read("err");
+}
+
+}  // namespace
+}  // namespace halvorin
