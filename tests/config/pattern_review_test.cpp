@@ -12,23 +12,32 @@
 namespace halvorin::testing {
 namespace {
 
-constexpr const char* kTitle =
-    "   Press Space Bar to Reshuffle the Specialty pattern for a particular quiz";
-
 struct ReviewResult {
   bool ran_out = false;  // the key script ended while the review waited for a key
   PatternEnd end{};
   Screen screen;
   std::vector<std::string> pat;  // PAT[1..QZ]
   std::string file;              // pat.txt as written, empty when not written
+  std::string at(int col, int row, size_t len) const {
+    return screen.row_text(row).substr(size_t(col - 1), len);
+  }
+  // The quiz number of the highlighted line, or 0 unless exactly one line is highlighted.
+  int cursor(bool wide = false) const {
+    int quiz = 0, lines = 0;
+    for (int row = 6; row <= 20; ++row)
+      for (int col : {1, 4, 42})
+        if ((col == 1) == wide && screen.cell(col, row).bg == 4)
+          ++lines, quiz = std::stoi(at(col, row, 3));
+    return lines == 1 ? quiz : 0;
+  }
 };
 
-// Runs the whole pattern step on `quizzes` quizzes of the weekly demo limits, changed by `setup`.
+// The whole pattern step for `quizzes` quizzes of the weekly demo limits, changed by `setup`.
 ReviewResult run_review(const std::string& keys, int quizzes,
-                        const std::function<void(ConfigUnit&)>& setup = {}, uint64_t seed = 3) {
+                        const std::function<void(ConfigUnit&)>& setup = {}) {
   TempDir dir;
   InDir in(dir.path());
-  PatternBench b(keys, seed);
+  PatternBench b(keys, 3);
   b.p.cu.QNUM = quizzes;
   if (setup) setup(b.p.cu);
   ReviewResult r;
@@ -43,148 +52,71 @@ ReviewResult run_review(const std::string& keys, int quizzes,
   return r;
 }
 
-std::string text_at(const Screen& s, int col, int row, size_t len) {
-  return s.row_text(row).substr(static_cast<size_t>(col - 1), len);
-}
-
-// The quiz number of the one highlighted line (0 when none), and how many lines are highlighted.
-std::pair<int, int> highlighted(const Screen& s, bool wide = false) {
-  int quiz = 0, lines = 0;
-  const std::vector<int> columns = wide ? std::vector<int>{1} : std::vector<int>{4, 42};
-  for (int row = 6; row <= 20; ++row)
-    for (int col : columns)
-      if (s.cell(col, row).bg == 4) {
-        ++lines;
-        quiz = std::stoi(text_at(s, col, row, 3));
-      }
-  return {quiz, lines};
-}
-
 TEST(PatternReview, ThirtyOneQuizzesShowTwoPages) {
   const ReviewResult first = run_review("", 31);
-  ASSERT_TRUE(first.ran_out);
-  const Screen& s = first.screen;
-  EXPECT_EQ(text_at(s, 2, 3, 75), kTitle);
-  EXPECT_EQ(s.row_text(5).substr(0, 76),
+  EXPECT_EQ(first.at(1, 5, 76),
             "            5   10   15   20   25   30            5   10   15   20   25   30");
-  EXPECT_EQ(s.cell(13, 5).fg, 12);
-  EXPECT_EQ(text_at(s, 4, 6, 35), "  1. " + first.pat[0]);
-  EXPECT_EQ(text_at(s, 4, 20, 35), " 15. " + first.pat[14]);
-  EXPECT_EQ(text_at(s, 42, 6, 35), " 16. " + first.pat[15]);
-  EXPECT_EQ(text_at(s, 42, 20, 35), " 30. " + first.pat[29]);
-  EXPECT_EQ(text_at(s, 4, 22, 35), " Press Enter to accept all patterns");
-  // The cursor's line is white on red throughout; the others yellow with every fifth letter white.
-  for (int col = 4; col <= 38; ++col) {
-    EXPECT_EQ(s.cell(col, 6).fg, 15);
-    EXPECT_EQ(s.cell(col, 6).bg, 4);
-    EXPECT_EQ(s.cell(col, 7).bg, 1);
-    const int letter = col - 8;
-    EXPECT_EQ(s.cell(col, 7).fg, letter >= 1 && letter % 5 == 0 ? 15 : 14) << col;
+  EXPECT_EQ(first.at(4, 6, 35), "  1. " + first.pat[0]);
+  EXPECT_EQ(first.at(42, 20, 35), " 30. " + first.pat[29]);
+  EXPECT_EQ(first.at(4, 22, 35), " Press Enter to accept all patterns");
+  EXPECT_EQ(first.cursor(), 1);
+  for (int col = 4; col <= 38; ++col) {  // white on red; others yellow, every fifth letter white
+    EXPECT_TRUE(first.screen.cell(col, 6).fg == 15 && first.screen.cell(col, 7).bg == 1);
+    EXPECT_EQ(first.screen.cell(col, 7).fg, col > 8 && (col - 8) % 5 == 0 ? 15 : 14) << col;
   }
-  EXPECT_EQ(highlighted(s), std::make_pair(1, 1));
+  const ReviewResult second = run_review("Esc Down", 31);  // Esc acts as Enter here
+  EXPECT_EQ(second.at(4, 6, 35), " 31. " + first.pat[30]);
+  EXPECT_EQ(second.cursor(), 31);
+  EXPECT_EQ(second.at(1, 7, 80) + second.at(42, 6, 35), std::string(115, ' '));
 
-  // The second page holds quiz 31 alone, and Down stays on it.
-  const ReviewResult second = run_review("Enter Down", 31);
-  ASSERT_TRUE(second.ran_out);
-  EXPECT_EQ(second.pat, first.pat);
-  EXPECT_EQ(text_at(second.screen, 4, 6, 35), " 31. " + first.pat[30]);
-  EXPECT_EQ(highlighted(second.screen), std::make_pair(31, 1));
-  EXPECT_EQ(text_at(second.screen, 42, 6, 35), std::string(35, ' '));
-  for (int row = 7; row <= 20; ++row) EXPECT_EQ(second.screen.row_text(row), std::string(80, ' '));
-  EXPECT_EQ(second.screen.row_text(5), s.row_text(5));
-
-  // Enter on the last page ends the review; the file holds one 30-letter line per quiz.
   const ReviewResult done = run_review("Enter Enter", 31);
-  ASSERT_FALSE(done.ran_out);
-  EXPECT_EQ(done.end, PatternEnd::Accepted);
+  ASSERT_EQ(done.end, PatternEnd::Accepted);
   std::string expected;
   for (const std::string& line : first.pat) expected += line + "\r\n";
   EXPECT_EQ(done.file, expected);
 }
 
 TEST(PatternReview, CursorKeysMoveWithinThePage) {
-  const struct {
-    const char* keys;
-    int quiz;
-  } cases[] = {
-      {"Up", 18},           {"Down Up", 1},      {"Right", 16},
-      {"Right Right", 16},  {"Right Left", 1},   {"Down Left", 2},
-      {"4*Down Right", 5},  // quiz 20 is not on the page
-      {"2*Down Right", 18}, {"Right Up Up", 14}, {"Right Down Down Down", 1},
-      {"\"P\"", 2},         {"\"H\"", 18},       {"\"M\" \"K\"", 1},
-      {"\"x\" 9*<0>", 1},
+  const std::pair<const char*, int> cases[] = {
+      {"Up", 18},         {"Right", 16},       {"Right Right", 16}, {"Right Left", 1},
+      {"Down Left", 2},   {"4*Down Right", 5}, {"Right Up Up", 14}, {"Right 3*Down", 1},
+      {"\"P\" \"P\"", 3}, {"\"M\" \"K\"", 1},  {"\"x\" <0>", 1},
   };
-  for (auto& c : cases) {
-    SCOPED_TRACE(c.keys);
-    const ReviewResult r = run_review(c.keys, 18);
-    ASSERT_TRUE(r.ran_out);
-    EXPECT_EQ(highlighted(r.screen), std::make_pair(c.quiz, 1));
-  }
+  for (const auto& [keys, quiz] : cases) EXPECT_EQ(run_review(keys, 18).cursor(), quiz) << keys;
 }
 
 TEST(PatternReview, SpaceReshufflesOnlyTheCursorQuiz) {
   auto varied = [](ConfigUnit& cu) {
-    cu.SPMIN = 0;
-    cu.SPMAX = 8;
-    cu.FMAX = cu.RMAX = cu.OMAX = cu.SMAX = 3;
-    cu.FMIN = cu.RMIN = cu.OMIN = cu.SMIN = 0;
+    cu.SPMIN = cu.FMIN = 0, cu.FMAX = cu.RMAX = cu.OMAX = cu.SMAX = 3;
   };
-  const ReviewResult before = run_review("Down Down", 20, varied);
-  const ReviewResult after = run_review("Down Down Space", 20, varied);
-  ASSERT_TRUE(after.ran_out);
-  ASSERT_EQ(before.pat.size(), after.pat.size());
-  for (size_t q = 0; q < before.pat.size(); ++q) {
-    if (q != 2) {
-      EXPECT_EQ(after.pat[q], before.pat[q]) << "quiz " << q + 1;
-    }
+  for (auto [keys, quiz] : {std::pair{"Down Down", 3}, {"Enter", 31}}) {
+    const ReviewResult before = run_review(keys, 31, varied);
+    const ReviewResult after = run_review(std::string(keys) + " Space", 31, varied);
+    ASSERT_TRUE(after.ran_out && after.pat.size() == 31 && before.pat.size() == 31);
+    for (int q = 1; q <= 31; ++q)
+      EXPECT_EQ(after.pat[q - 1] == before.pat[q - 1], q != quiz) << keys << " quiz " << q;
+    EXPECT_EQ(after.cursor(), quiz);
+    EXPECT_NE(after.screen.row_text(quiz == 3 ? 8 : 6).find(after.pat[quiz - 1]),
+              std::string::npos);
   }
-  EXPECT_NE(after.pat[2], before.pat[2]);
-  EXPECT_EQ(text_at(after.screen, 4, 8, 35), "  3. " + after.pat[2]);
-  EXPECT_EQ(highlighted(after.screen), std::make_pair(3, 1));
-
-  // With fixed types every quiz has the fixed pattern, and Space draws it again unchanged.
-  auto fixed = [](ConfigUnit& cu) {
-    cu.SETSPC = 'Y';
-    cu.FMIN = cu.FMAX = 2;
-    cu.RMIN = cu.RMAX = 1;
-    cu.OMIN = cu.OMAX = 0;
-    cu.SMIN = cu.SMAX = 1;
-    cu.TYP = "nnFnnRnnFnnSnnnnnnnnnnnnnnnnnn";
-  };
+  auto fixed = [](ConfigUnit& cu) { cu.SETSPC = 'Y', cu.SMAX = 0, cu.TYP = "nnFnnRnnFnnOnnn"; };
   const ReviewResult same = run_review("Space Down Space", 4, fixed);
-  ASSERT_TRUE(same.ran_out);
-  for (const std::string& t : same.pat) EXPECT_EQ(t, "nnFnnRnnFnnSnnnnnnnnnnnnnnnnnn");
-}
-
-TEST(PatternReview, EscActsAsEnterOnTheNarrowScreen) {
-  const ReviewResult page2 = run_review("Esc", 31);
-  ASSERT_TRUE(page2.ran_out);
-  EXPECT_EQ(highlighted(page2.screen), std::make_pair(31, 1));
-  const ReviewResult done = run_review("Esc Esc", 31);
-  ASSERT_FALSE(done.ran_out);
-  EXPECT_EQ(done.end, PatternEnd::Accepted);
+  ASSERT_EQ(same.pat.size(), 4u);
+  for (const std::string& t : same.pat) EXPECT_EQ(t, "nnFnnRnnFnnOnnnnnnnnnnnnnnnnnn");
 }
 
 TEST(PatternReview, WideScreenShowsFifteenAndEscGoesBack) {
   auto wide = [](ConfigUnit& cu) { cu.QMAX = 40; };
   const ReviewResult r = run_review("Right", 20, wide);
-  ASSERT_TRUE(r.ran_out);
-  const Screen& s = r.screen;
-  EXPECT_EQ(s.row_text(5).substr(0, 79),
-            "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75");
-  EXPECT_EQ(text_at(s, 1, 6, 80), "  1." + r.pat[0] + std::string(45, 'n') + " ");
-  EXPECT_EQ(text_at(s, 1, 20, 4), " 15.");
-  EXPECT_EQ(s.row_text(21), std::string(80, ' '));
-  EXPECT_EQ(s.cell(79, 7).fg, 15);  // the 75th letter
-  EXPECT_EQ(s.cell(78, 7).fg, 14);
-  EXPECT_EQ(highlighted(s, true), std::make_pair(1, 1));  // no Right key on one column
+  EXPECT_EQ(r.at(1, 5, 80),
+            "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75 ");
+  EXPECT_EQ(r.at(1, 6, 80), "  1." + r.pat[0] + std::string(45, 'n') + " ");
+  EXPECT_EQ(r.at(1, 20, 4) + r.at(1, 21, 4), " 15.    ");
+  EXPECT_EQ(r.screen.cell(79, 7).fg, 15);  // the 75th letter
+  EXPECT_EQ(r.cursor(true), 1);
+  EXPECT_EQ(run_review("Enter Up", 20, wide).cursor(true), 20);
 
-  const ReviewResult page2 = run_review("Enter Up", 20, wide);
-  EXPECT_EQ(highlighted(page2.screen, true), std::make_pair(20, 1));
-
-  // Esc leaves at once, patterns as they stand; the file is still written.
-  const ReviewResult back = run_review("Enter Esc", 20, wide);
-  ASSERT_FALSE(back.ran_out);
+  const ReviewResult back = run_review("Down Esc", 20, wide);
   EXPECT_EQ(back.end, PatternEnd::Back);
   EXPECT_EQ(back.pat, r.pat);
   EXPECT_EQ(std::count(back.file.begin(), back.file.end(), '\n'), 20);
@@ -193,31 +125,13 @@ TEST(PatternReview, WideScreenShowsFifteenAndEscGoesBack) {
 TEST(PatternStep, PatternsAreReadBackAndEscStartsOver) {
   TempDir dir;
   InDir in(dir.path());
-  {
-    PatternBench b("Enter", 8);
-    b.p.cu.QNUM = b.p.rs.QNUM = 12;
-    ASSERT_EQ(make_patterns(b.p), Step::Continue);
-    EXPECT_EQ(b.p.rs.QZ, 12);
-    EXPECT_FALSE(b.p.rs.BACK);
-    for (int q = 1; q <= 12; ++q) EXPECT_EQ(b.p.rs.PAT[q], b.p.cu.PAT[q]);
-    EXPECT_EQ(dir.lines("pat.txt").size(), 12u);
-  }
-  {
-    PatternBench b("Esc", 8);
-    b.p.cu.QNUM = b.p.rs.QNUM = 3;
-    b.p.cu.QMAX = 35;
-    EXPECT_EQ(make_patterns(b.p), Step::StartOver);
-    EXPECT_TRUE(b.p.rs.BACK);
-    EXPECT_EQ(dir.lines("pat.txt").size(), 3u);
-  }
-  {
-    PatternBench b("Enter", 8);
-    b.p.cu.QNUM = b.p.rs.QNUM = 3;
-    b.p.cu.SPMIN = 9;  // a hand-edited style: refused, nothing read
-    dir.remove("pat.txt");
-    EXPECT_EQ(make_patterns(b.p), Step::StartOver);
-    EXPECT_FALSE(dir.exists("pat.txt"));
-  }
+  PatternBench b("Enter Esc", 8);
+  b.p.cu.QNUM = b.p.rs.QNUM = 12;
+  ASSERT_EQ(make_patterns(b.p), Step::Continue);
+  for (int q = 1; q <= 12; ++q) EXPECT_EQ(b.p.rs.PAT[q], b.p.cu.PAT[q]);
+  b.p.cu.QMAX = 35;
+  EXPECT_EQ(make_patterns(b.p), Step::StartOver);
+  EXPECT_TRUE(b.p.rs.BACK);
 }
 
 }  // namespace
