@@ -21,6 +21,7 @@ struct Options {
   int max_keys = 300;         // keys per run, at most
   int timeout = 30;           // seconds one run may take before it counts as hung
   bool keep_failures = true;  // keep the working folder and key script of a failed run
+  int only = -1;              // run only this run of the series (to look into it), kept
 };
 
 struct Report {
@@ -29,7 +30,7 @@ struct Report {
   std::map<int, int> statuses;        // exit status -> runs
   std::set<std::string> screens;      // screens the runs ended on
   std::vector<std::string> failures;  // one line per failed run
-  std::vector<std::string> notes;     // file errors met on a valid set-up (not failures)
+  std::vector<std::string> notes;     // file errors on a valid set-up, long print jobs
 };
 
 // Makes the runs and returns what they showed.

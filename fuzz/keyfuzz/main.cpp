@@ -1,6 +1,7 @@
 // halvorin-keyfuzz: whole-program runs on random key streams.
 //   halvorin-keyfuzz --program BIN --material BIN [--demo DIR] [--work DIR] [--seed N]
-//                    [--runs N] [--seconds N] [--max-keys N] [--timeout N]
+//                    [--runs N] [--seconds N] [--max-keys N] [--timeout N] [--only N]
+// --only N repeats run N of the series alone and keeps its folder.
 // Exit status 0 when no run failed, 1 when one did (the failures are listed), 64 on a bad
 // command line.
 #include <iostream>
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
       opt.max_keys = std::stoi(v);
     else if (a == "--timeout")
       opt.timeout = std::stoi(v);
+    else if (a == "--only")
+      opt.only = std::stoi(v), opt.runs = opt.only + 1, runs_given = true;
     else {
       std::cerr << "halvorin-keyfuzz: unknown option " << a << "\n";
       return 64;
@@ -40,7 +43,7 @@ int main(int argc, char** argv) {
   }
   if (opt.program.empty() || opt.material_tool.empty() || argc % 2 == 0) {
     std::cerr << "usage: halvorin-keyfuzz --program BIN --material BIN [--demo DIR] [--work DIR]"
-                 " [--seed N] [--runs N] [--seconds N] [--max-keys N] [--timeout N]\n";
+                 " [--seed N] [--runs N] [--seconds N] [--max-keys N] [--timeout N] [--only N]\n";
     return 64;
   }
   if (opt.seconds > 0 && !runs_given) opt.runs = 0;  // a time budget alone
