@@ -1,4 +1,7 @@
-// Command line: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]
+// Command line: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help]
+// [--version]
+//               halvorin [-C DIR] --batch STYLE [--seed N]
+//               halvorin [-C DIR] --check-material [STYLE]
 #include <unistd.h>
 
 #include <csignal>
@@ -10,7 +13,10 @@
 #include <optional>
 #include <sstream>
 
+#include "driver/batch.hpp"
+#include "driver/material_check.hpp"
 #include "driver/pass.hpp"
+#include "platform/batch_terminal.hpp"
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 
@@ -18,30 +24,44 @@ using namespace halvorin;
 
 namespace {
 
-constexpr int kExitFile = 2, kExitScript = 3, kExitUsage = 64, kExitInternal = 70;
+constexpr int kExitRefused = 1, kExitFile = 2, kExitScript = 3, kExitUsage = 64, kExitInternal = 70;
 
 const char* kUsage =
     "usage: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]\n"
+    "       halvorin [-C DIR] --batch STYLE [--seed N]\n"
+    "       halvorin [-C DIR] --check-material [STYLE]\n"
     "\n"
     "Builds packets of quizzes on the book of Acts from the question material in the working\n"
     "directory.\n"
     "\n"
-    "  -C DIR              run in DIR (the folder with the styles and the material)\n"
-    "  --keys FILE         read the keys from a key script instead of the terminal\n"
-    "  --seed N            seed the random generator with N (the same seed, the same packet)\n"
-    "  --dump-screen FILE  with --keys: write the final screen to FILE and its colours to\n"
-    "                      FILE.colors\n"
-    "  --help              show this text\n"
-    "  --version           show the version\n"
+    "  -C DIR                  run in DIR (the folder with the styles and the material)\n"
+    "  --keys FILE             read the keys from a key script instead of the terminal\n"
+    "  --seed N                seed the random generator with N (the same seed, the same\n"
+    "                          packet); every run shows its seed on the closing screen and\n"
+    "                          writes it as the last line of the .inf file\n"
+    "  --dump-screen FILE      with --keys: write the final screen to FILE and its colours to\n"
+    "                          FILE.colors\n"
+    "  --batch STYLE           make one packet of the saved STYLE without the screens: patterns\n"
+    "                          as generated, sectors as proposed, automatic combinations, no\n"
+    "                          printing; prints a summary\n"
+    "  --check-material [STYLE]\n"
+    "                          check the material files of STYLE (or every material file in the\n"
+    "                          folder) and print one line per problem as FILE:LINE: what\n"
+    "  --help                  show this text\n"
+    "  --version               show the version\n"
     "\n"
-    "Exit status: 0 after Exit, 2 a file or material error, 3 the key script ran out,\n"
-    "64 a bad command line, 70 an internal error.\n";
+    "Exit status: 0 after Exit, a batch packet made or clean material; 1 a batch style that\n"
+    "cannot be filled (the reason on stderr) or material problems found; 2 a file or material\n"
+    "error; 3 the key script ran out; 64 a bad command line; 70 an internal error.\n";
 
 struct Options {
   std::string dir;
   std::string keys;
   std::optional<uint64_t> seed;
   std::string dump;
+  bool batch = false;
+  bool check = false;
+  std::string style;  // of --batch or --check-material
 };
 
 int usage_error(const std::string& what) {
@@ -77,6 +97,12 @@ int main(int argc, char** argv) {
       if (!value(opt.keys)) return usage_error("--keys needs a file");
     } else if (a == "--dump-screen") {
       if (!value(opt.dump)) return usage_error("--dump-screen needs a file");
+    } else if (a == "--batch") {
+      opt.batch = true;
+      if (!value(opt.style) || opt.style.empty()) return usage_error("--batch needs a style");
+    } else if (a == "--check-material") {
+      opt.check = true;
+      if (i + 1 < argc && argv[i + 1][0] != '-') opt.style = argv[++i];
     } else if (a == "--seed") {
       std::string s;
       if (!value(s) || s.empty() || s.size() > 19 ||
@@ -88,6 +114,10 @@ int main(int argc, char** argv) {
     }
   }
   if (!opt.dump.empty() && opt.keys.empty()) return usage_error("--dump-screen needs --keys");
+  if (opt.batch && opt.check) return usage_error("--batch and --check-material go alone");
+  if ((opt.batch || opt.check) && !opt.keys.empty())
+    return usage_error("--batch and --check-material need no --keys");
+  if (opt.check && opt.seed) return usage_error("--check-material draws nothing; --seed is unused");
 
   // Files named on the command line are taken relative to where the program was started.
   std::string dump = opt.dump;
@@ -107,8 +137,8 @@ int main(int argc, char** argv) {
     if (::getcwd(cwd, sizeof cwd)) dump = std::string(cwd) + "/" + dump;
   }
   if (!opt.dir.empty() && ::chdir(opt.dir.c_str()) != 0) {
-    std::cerr << "halvorin: " << opt.dir << ":0: cannot change to this folder: "
-              << std::strerror(errno) << "\n";
+    std::cerr << "halvorin: " << opt.dir
+              << ":0: cannot change to this folder: " << std::strerror(errno) << "\n";
     return kExitFile;
   }
 
@@ -121,12 +151,23 @@ int main(int argc, char** argv) {
   int status = 0;
   int signal_to_raise = 0;
   try {
-    if (!opt.keys.empty())
+    if (opt.batch || opt.check)
+      term = std::make_unique<BatchTerminal>(opt.batch ? batch_answers()
+                                                       : std::map<std::string, std::string>{});
+    else if (!opt.keys.empty())
       term = std::make_unique<ScriptTerminal>(parse_key_script(keys_text, opt.keys));
     else
       term = make_curses_terminal();
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
-    run_program(*program);
+    if (opt.batch)
+      run_batch(*program, opt.style, std::cout);
+    else if (opt.check)
+      status = check_material(*program, opt.style, std::cout) == 0 ? 0 : kExitRefused;
+    else
+      run_program(*program);
+  } catch (const BatchRefused& e) {
+    status = kExitRefused;
+    std::cerr << "halvorin: batch refused: " << e.what() << "\n";
   } catch (const FileError& e) {
     status = kExitFile;
     term.reset();

@@ -88,36 +88,59 @@ void name_ftv_and_count_files(Program& p) {
   rs.NAME7 = rs.NAME6;
 }
 
-PassEnd run_pass(Program& p) {
+namespace {
+
+constexpr PassStep kSteps[] = {{make_patterns, "making the specialty patterns"},
+                               {count_material, "counting the questions"},
+                               {sector_material, "sectoring"},
+                               {create_quiz_file, "creating the quiz file"},
+                               {check_empty_specialty, "checking the specialties"},
+                               {choose_combination_mode, "choosing the combination mode"},
+                               {build_interrogative_index, "indexing the interrogatives"},
+                               {make_quizzes, "making the quizzes"},
+                               {finish_packet, "closing the packet"}};
+
+}  // namespace
+
+void begin_pass(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
-  // Step 1: heading.
   rs.ABAND3 = false;
   con.clrscr();
   rs.RSET = 4;
   WRITEHDG(con);
   con.gotoxy(1, 3);
   CLR(con);
-  // Step 2: the configuration unit.
-  SPECS2(p, false);
+}
+
+PassEnd run_from_hand_over(Program& p, const PassStep** stopped) {
   // Steps 3 to 6: verse table, hand-over, style file, file names.
-  read_verse_table(rs);
+  read_verse_table(p.rs);
   if (read_hand_over(p)) return PassEnd::Exit;
   read_run_style(p);
   name_ftv_and_count_files(p);
-  for (Step (*step)(Program&) :
-       {make_patterns, count_material, sector_material, create_quiz_file, check_empty_specialty,
-        choose_combination_mode, build_interrogative_index, make_quizzes, finish_packet}) {
-    if (step(p) == Step::StartOver) return PassEnd::StartOver;
+  for (const PassStep& step : kSteps) {
+    // The closing screen always starts over; having reached it, the packet is made.
+    if (step.run(p) == Step::StartOver && &step != &kSteps[std::size(kSteps) - 1]) {
+      if (stopped) *stopped = &step;
+      return PassEnd::StartOver;
+    }
   }
-  return PassEnd::StartOver;
+  return PassEnd::Complete;
+}
+
+PassEnd run_pass(Program& p) {
+  begin_pass(p);
+  // Step 2: the configuration unit.
+  SPECS2(p, false);
+  return run_from_hand_over(p);
 }
 
 void run_program(Program& p) {
   p.rs.NUM = 0;
   p.rs.FIX = 0;
   p.rs.ABAND3 = false;
-  while (run_pass(p) == PassEnd::StartOver) {
+  while (run_pass(p) != PassEnd::Exit) {
   }
 }
 

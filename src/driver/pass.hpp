@@ -1,15 +1,29 @@
 #pragma once
 // The run driver: start-up and the loop of passes from the style list to the printed packet.
 #include "driver/program.hpp"
+#include "driver/steps.hpp"
 
 namespace halvorin {
 
-enum class PassEnd { StartOver, Exit };
+// How a pass ended: started over before the packet was made, "Exit" chosen, or a packet made and
+// the closing screen answered.
+enum class PassEnd { StartOver, Exit, Complete };
+
+// One step of a pass after the style is read, with what it does for messages.
+struct PassStep {
+  Step (*run)(Program&);
+  const char* what;
+};
 
 // Runs passes until the style list hands back "Exit".
 void run_program(Program& p);
 // One pass; every "start over" returns StartOver.
 PassEnd run_pass(Program& p);
+// Step 1: heading drawn, cursor and progress row reset.
+void begin_pass(Program& p);
+// Steps 3 to 34, from the hand-over file the configuration unit wrote to the closing screen.
+// `stopped` (when given) is set to the step that started the pass over.
+PassEnd run_from_hand_over(Program& p, const PassStep** stopped = nullptr);
 
 // Pass steps used by other parts of the program (batch runs, tests).
 // Step 3: reads "Verses.txt" into EVS.

@@ -108,6 +108,7 @@ Step finish_packet(Program& p) {
   close_file(rs.F10);
 
   THANK(con, p.cu.NAME4);
+  show_seed(con, p.rng.seed());
   con.set_where("print question");
   int answer = 0;
   while (answer != 'Y' && answer != 'N') {

@@ -73,6 +73,8 @@ Step make_quizzes(Program& p) {
   do {
     rs.F10->writeln(notes.read_line(LMAX));
   } while (!notes.eof());
+  // The seed closes the notes: with it the same packet can be made again.
+  rs.F10->writeln("Seed " + std::to_string(p.rng.seed()));
   return Step::Continue;
 }
 

@@ -13,4 +13,12 @@ void THANK(Console& con, const std::string& NAME4) {
   con.write("  Do you wish to print it now? ");
 }
 
+void show_seed(Console& con, uint64_t seed) {
+  // Row 23 stays clear of the print dialogue below the question and of a printing failure.
+  const int col = con.wherex(), row = con.wherey();
+  con.gotoxy(1, 23);
+  con.write("  Seed " + std::to_string(seed));
+  con.gotoxy(col, row);
+}
+
 }  // namespace halvorin

@@ -1,12 +1,12 @@
 #include "material/counts.hpp"
 
-#include <cctype>
+
+#include "material/line_check.hpp"
 
 namespace halvorin {
 
 namespace {
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 bool blank_line(const std::string& s) {
@@ -83,7 +83,7 @@ void count_question_file(TextReader& in, CountTable& table) {
   // Later readers skip lines by count and take each sector's questions by position, so every
   // line must be a question in chapter and verse order; anything else is refused here, before
   // a count built on it can pick the wrong questions.
-  int last_ch = 0, last_v = 0;
+  ReferenceWalk walk;
   while (!in.eof()) {
     int line = in.line();
     auto refuse = [&](const std::string& what) { throw FileError(in.name(), line, what); };
@@ -95,29 +95,7 @@ void count_question_file(TextReader& in, CountTable& table) {
       if (!more) break;
       refuse("a blank line among the questions (every line must be one question)");
     }
-    char c1 = at(s, 1), c2 = at(s, 2);
-    if (!is_digit(c2) || !(c1 == ' ' || is_digit(c1)))
-      refuse("the chapter in columns 1-2 is not a number: '" + s.substr(0, 2) + "'");
-    int ch = c2 - '0' + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
-    size_t i = 3;  // just past the separator in column 3
-    while (i < s.size() && s[i] == ' ') ++i;
-    size_t start = i;
-    int v = 0;
-    while (i < s.size() && is_digit(s[i]) && i - start < 5) v = v * 10 + (s[i++] - '0');
-    if (i == start || (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))))
-      refuse("the verse after column 3 is not a number");
-    std::string where = std::to_string(ch) + ":" + std::to_string(v);
-    if (ch < 1 || ch > CHMAX || v < 1 || v > VMAX)
-      refuse("chapter and verse " + where + " lie outside chapters 1..28 and verses 1..65");
-    if (ch < last_ch || (ch == last_ch && v < last_v))
-      refuse(where + " comes after " + std::to_string(last_ch) + ":" + std::to_string(last_v) +
-             " (lines must be in chapter and verse order)");
-    int& n = table(ch, v);
-    if (n >= KIND_MAX)
-      refuse("more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where);
-    ++n;
-    last_ch = ch;
-    last_v = v;
+    if (std::string why = walk.take(s, table); !why.empty()) refuse(why);
   }
 }
 

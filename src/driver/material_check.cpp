@@ -1,0 +1,408 @@
+#include "driver/material_check.hpp"
+
+#include <dirent.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+
+#include "config/checks.hpp"
+#include "config/form_fields.hpp"
+#include "config/style_list.hpp"
+#include "driver/pass.hpp"
+#include "material/counts.hpp"
+#include "material/files.hpp"
+#include "material/line_check.hpp"
+#include "platform/errors.hpp"
+#include "sectoring/chapter_sectoring.hpp"
+#include "sectoring/resector.hpp"
+#include "sectoring/sector_counts.hpp"
+#include "sectoring/verse_sectoring.hpp"
+
+namespace halvorin {
+
+namespace {
+
+const char* kind_name(QuestionKind k) {
+  switch (k) {
+    case QuestionKind::Regular:
+      return "regular";
+    case QuestionKind::Ftv:
+      return "FTV";
+    case QuestionKind::CvRef:
+      return "CV Ref";
+    case QuestionKind::CoRef:
+      return "CO Ref";
+    case QuestionKind::Sit:
+      return "SIT";
+  }
+  return "";
+}
+
+// Problems found so far, printed as they come, at most kProblemsShownPerFile per file.
+class Report {
+ public:
+  explicit Report(std::ostream& out) : out_(out) {}
+  void problem(const std::string& file, int line, const std::string& what) {
+    ++total_;
+    if (++per_file_[file] <= kProblemsShownPerFile)
+      out_ << file << ":" << line << ": " << what << "\n";
+  }
+  // Problems of one file, and a note for those not listed.
+  int of(const std::string& file) const {
+    auto it = per_file_.find(file);
+    return it == per_file_.end() ? 0 : it->second;
+  }
+  int total() const { return total_; }
+
+ private:
+  std::ostream& out_;
+  std::map<std::string, int> per_file_;
+  int total_ = 0;
+};
+
+// What one question file holds.
+struct FileSummary {
+  FileSummary(std::string n, QuestionKind k) : name(std::move(n)), kind(k) {}
+  std::string name;
+  QuestionKind kind = QuestionKind::Regular;
+  bool found = false;
+  bool counted = false;  // every reference could be counted
+  int lines = 0;
+  CountTable counts{"counts"};
+  std::map<std::string, int> types;  // FTV type letters
+};
+
+// Chapters as "1-6, 8-28".
+std::string chapter_list(const CountTable& t) {
+  std::string out;
+  int run_start = 0;
+  for (int c = 1; c <= CHMAX + 1; ++c) {
+    bool has = false;
+    for (int v = 1; c <= CHMAX && v <= VMAX && !has; ++v) has = t(c, v) > 0;
+    if (has && run_start == 0) run_start = c;
+    if (!has && run_start != 0) {
+      out += (out.empty() ? "" : ", ") + std::to_string(run_start);
+      if (c - 1 > run_start) out += "-" + std::to_string(c - 1);
+      run_start = 0;
+    }
+  }
+  return out.empty() ? "none" : out;
+}
+
+int total(const CountTable& t) {
+  int n = 0;
+  for (int c = 1; c <= CHMAX; ++c)
+    for (int v = 1; v <= VMAX; ++v) n += t(c, v);
+  return n;
+}
+
+bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+// Reads every line of a question file and reports what the program could not use.
+void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, Report& report) {
+  f.counts.fill(0);
+  const std::string path = find_file(f.name);
+  if (path.empty()) {
+    report.problem(f.name, 0, "missing");
+    return;
+  }
+  f.found = true;
+  TextReader in(f.name);
+  ReferenceWalk walk;
+  bool counted = true;
+  int blank_at = 0;  // the first of a run of blank lines, reported once a question follows it
+  while (!in.eof()) {
+    const int line = in.line();
+    std::string s = in.read_line(1 << 20);
+    ++f.lines;
+    if (blank(s)) {
+      if (blank_at == 0) blank_at = line;
+      continue;
+    }
+    if (blank_at != 0) {
+      report.problem(f.name, blank_at, "a blank line among the questions");
+      blank_at = 0;
+    }
+    if (std::string why = walk.take(s, f.counts); !why.empty()) {
+      report.problem(f.name, line, why);
+      counted = false;
+    } else if (verses_known && walk.verse() > rs.EVS[walk.chapter()]) {
+      report.problem(f.name, line,
+                     "verse " + std::to_string(walk.verse()) + " of chapter " +
+                         std::to_string(walk.chapter()) + " is past the " +
+                         std::to_string(rs.EVS[walk.chapter()]) + " verses of Verses.txt");
+    }
+    for (const std::string& why : field_problems(s, f.kind)) report.problem(f.name, line, why);
+    if (f.kind == QuestionKind::Ftv) {
+      const bool vr = at(s, 9) == 'V' && at(s, 10) == 'R';
+      ++f.types[vr ? std::string("VR") : std::string(1, at(s, 9))];
+    }
+  }
+  if (counted && total(f.counts) == 0) report.problem(f.name, 0, "holds no questions");
+  f.counted = counted;
+}
+
+void summarize(const FileSummary& f, const Report& report, std::ostream& out) {
+  if (!f.found) return;
+  const int n = total(f.counts);
+  out << f.name << ": " << f.lines << " lines, " << n << " " << kind_name(f.kind) << " questions";
+  if (!f.types.empty()) {
+    out << " (types";
+    for (const auto& [t, k] : f.types) out << " " << t << " " << k;
+    out << ")";
+  }
+  out << ", chapters " << chapter_list(f.counts);
+  const int problems = report.of(f.name);
+  out << ", " << (problems == 0 ? "clean" : std::to_string(problems) + " problems");
+  if (problems > kProblemsShownPerFile)
+    out << " (" << problems - kProblemsShownPerFile << " not listed)";
+  out << "\n";
+}
+
+time_t write_time(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+// The count file against the files it was built from: readable, not older, the same counts.
+void check_count_file(const std::string& name, const std::vector<const FileSummary*>& sources,
+                      Report& report, std::ostream& out) {
+  const std::string path = find_file(name);
+  if (path.empty()) return;
+  for (const FileSummary* f : sources) {
+    if (f && f->found && write_time(find_file(f->name)) > write_time(path))
+      report.problem(name, 0,
+                     "older than " + f->name + "; set the style's reindex to Y to rebuild it");
+  }
+  auto rs = std::make_unique<RunState>();
+  try {
+    load_count_file(*rs, path);
+  } catch (const FileError& e) {
+    report.problem(name, e.line(), e.message());
+    out << name << ": unreadable\n";
+    return;
+  }
+  CountTable* tables[] = {&rs->QCOUNT, &rs->FCOUNT, &rs->RCOUNT, &rs->OCOUNT, &rs->SCOUNT};
+  int differ = 0;
+  for (size_t k = 0; k < 5; ++k) {
+    const FileSummary* f = sources[k];
+    if (!f || !f->found || !f->counted) continue;
+    for (int c = 1; c <= CHMAX; ++c)
+      for (int v = 1; v <= VMAX; ++v)
+        if ((*tables[k])(c, v) != f->counts(c, v) && differ++ == 0)
+          report.problem(name, static_cast<int>(count_line(c, v)),
+                         "the " + std::string(kind_name(f->kind)) + " count of " +
+                             std::to_string(c) + ":" + std::to_string(v) + " is " +
+                             std::to_string((*tables[k])(c, v)) + " but " + f->name + " has " +
+                             std::to_string(f->counts(c, v)) + "; set reindex to Y to rebuild it");
+  }
+  out << name << ": " << COUNT_LINES << " records"
+      << (differ ? ", " + std::to_string(differ) + " differ from the material" : "") << "\n";
+}
+
+// The kind of a material file from its name, or nothing for other files.
+std::optional<QuestionKind> kind_of(const std::string& name) {
+  static const std::pair<std::regex, QuestionKind> kinds[] = {
+      {std::regex("(ll)?acts\\.[abc]", std::regex::icase), QuestionKind::Regular},
+      {std::regex("(ll)?ftv\\.[0-9][0-9]", std::regex::icase), QuestionKind::Ftv},
+      {std::regex("(ll)?cv\\.[bc]", std::regex::icase), QuestionKind::CvRef},
+      {std::regex("(ll)?co\\.[bc]", std::regex::icase), QuestionKind::CoRef},
+      {std::regex("(ll)?sit\\.txt", std::regex::icase), QuestionKind::Sit}};
+  for (const auto& [re, k] : kinds)
+    if (std::regex_match(name, re)) return k;
+  return std::nullopt;
+}
+
+std::vector<std::string> folder_files() {
+  std::vector<std::string> names;
+  if (DIR* d = ::opendir(".")) {
+    while (dirent* e = ::readdir(d)) names.emplace_back(e->d_name);
+    ::closedir(d);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The summary of the file named `name` in any letter case, or null.
+const FileSummary* source(const std::vector<FileSummary>& files, const std::string& name) {
+  for (const FileSummary& f : files)
+    if (lower(f.name) == lower(name)) return &f;
+  return nullptr;
+}
+
+// A temporary folder for the count file that sectoring reads, removed with its file.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string tmpl = "/tmp/halvorin-check.XXXXXX";
+    if (::mkdtemp(tmpl.data())) path_ = tmpl;
+  }
+  ~ScratchFolder() {
+    if (path_.empty()) return;
+    ::unlink((path_ + "/count").c_str());
+    ::rmdir(path_.c_str());
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Cuts the style's range the way a pass would, accepting every proposal, and reports sectors
+// over the room of the availability tables.
+void check_sectors(Program& p, const std::string& style_file, Report& report, std::ostream& out) {
+  RunState& rs = p.rs;
+  range_totals(rs);
+  rs.SECTORS = rs.QMAX;
+  if (rs.TQUEST < rs.SECTORS) {
+    report.problem(style_file, 0,
+                   "the range holds " + std::to_string(rs.TQUEST) + " regular questions, fewer " +
+                       "than the " + std::to_string(rs.SECTORS) + " a quiz takes");
+    return;
+  }
+  ScratchFolder scratch;
+  if (scratch.path().empty()) throw FileError("/tmp", 0, "cannot make a scratch folder");
+  rs.COUNTFILE = scratch.path() + "/count";
+  write_count_file(rs, rs.COUNTFILE);
+  const char mode = p.cu.SEC1;
+  rs.TEMPF = rs.FBEFORE;
+  if (mode == 'C') {
+    // Sectoring by chapter gives every chapter at least one sector.
+    rs.SECTORS = std::max(rs.QMAX, rs.ECHAP - rs.BCHAP + 1);
+    propose_chapter_sectors(rs);
+    lay_chapter_sectors(rs);
+    count_chapter_sectors(rs);
+  } else if (mode == 'Q' || sector_by_verse(rs) < 0) {
+    rs.MINQZ = rs.TQUEST / rs.SECTORS;
+    cut_by_questions(rs);
+  }
+  int smallest = REGXX + 1;
+  for (int s = 1; s <= rs.SECTORS; ++s) {
+    smallest = std::min(smallest, rs.QPS[s]);
+    const std::string where = "sector " + std::to_string(s) + " (" + std::to_string(rs.BC[s]) +
+                              ":" + std::to_string(rs.BV[s]) + " to " + std::to_string(rs.EC[s]) +
+                              ":" + std::to_string(rs.EV[s]) + ")";
+    if (rs.QPS[s] > REGXX)
+      report.problem(style_file, 0,
+                     where + " holds " + std::to_string(rs.QPS[s]) + " regular questions; past " +
+                         std::to_string(REGXX) + " they share availability with earlier ones");
+    const std::pair<const char*, int> kinds[] = {
+        {"FTV", rs.FPS[s]}, {"CV Ref", rs.RPS[s]}, {"CO Ref", rs.OPS[s]}, {"SIT", rs.SPS[s]}};
+    for (const auto& [kind, n] : kinds)
+      if (n > SPXX)
+        report.problem(style_file, 0,
+                       where + " holds " + std::to_string(n) + " " + kind + " questions; past " +
+                           std::to_string(SPXX) + " they share availability with earlier ones");
+  }
+  if (smallest == 0) report.problem(style_file, 0, "a sector holds no regular questions");
+  out << style_file << ": " << rs.SECTORS << " sectors by "
+      << (mode == 'C'   ? "chapter"
+          : mode == 'Q' ? "question"
+                        : "verse")
+      << ", " << rs.TQUEST << " regular questions in the range, the smallest sector " << smallest
+      << "\n";
+}
+
+}  // namespace
+
+int check_material(Program& p, const std::string& style, std::ostream& out) {
+  RunState& rs = p.rs;
+  Report report(out);
+
+  bool verses_known = true;
+  try {
+    read_verse_table(rs);
+  } catch (const FileError& e) {
+    report.problem(e.file(), e.line(), e.message());
+    verses_known = false;
+  }
+
+  std::vector<FileSummary> files;
+  std::vector<std::string> count_files;
+  std::string style_file;
+  bool style_ok = false;
+  if (!style.empty()) {
+    check_plain_name(style, "the command line", 0);
+    style_file = style_file_name(style);
+    SETVS(p.cu);
+    p.cu.NAME = style_file;
+    READIN(p);
+    rs.NAME = style;
+    read_run_style(p);
+    name_ftv_and_count_files(p);
+    name_material_files(rs, p.cu.REGLST, p.cu.NAME4);
+    if (std::optional<Field> broken = first_broken(p.cu))
+      report.problem(style_file, 0,
+                     std::string("field \"") + field_spec(*broken).label +
+                         "\" holds a value the configuration form would not save");
+    else
+      style_ok = true;
+    const std::pair<std::string, QuestionKind> named[] = {{rs.REGFILE, QuestionKind::Regular},
+                                                          {rs.FTVFILE, QuestionKind::Ftv},
+                                                          {rs.CVFILE, QuestionKind::CvRef},
+                                                          {rs.COFILE, QuestionKind::CoRef},
+                                                          {rs.SITFILE, QuestionKind::Sit}};
+    for (const auto& [name, kind] : named) files.emplace_back(name, kind);
+    count_files.push_back(rs.COUNTFILE);
+  } else {
+    static const std::regex count_name("(ll)?count\\.[0-9][0-9][abc]", std::regex::icase);
+    for (const std::string& name : folder_files()) {
+      if (std::optional<QuestionKind> k = kind_of(name)) files.emplace_back(name, *k);
+      if (std::regex_match(name, count_name)) count_files.push_back(name);
+    }
+    if (files.empty()) report.problem(".", 0, "no material files in this folder");
+  }
+
+  for (FileSummary& f : files) check_question_file(f, rs, verses_known, report);
+  for (const FileSummary& f : files) summarize(f, report, out);
+  if (verses_known) {
+    int verses = 0;
+    for (int c = 1; c <= CHMAX; ++c) verses += rs.EVS[c];
+    out << "Verses.txt: 28 chapters, " << verses << " verses\n";
+  }
+
+  for (const std::string& name : count_files) {
+    // A count file's name says which files it counts: [LL]count.dd + list letter.
+    const std::string n = lower(name);
+    const std::string ll = n.rfind("ll", 0) == 0 ? "LL" : "";
+    const std::string dd = n.substr(n.size() - 3, 2);
+    const char list = n.back();
+    const std::string ref = list == 'c' ? ".c" : ".b";
+    check_count_file(
+        name,
+        {source(files, ll + "Acts." + std::string(1, list)), source(files, ll + "FTV." + dd),
+         source(files, ll + "cv" + ref), source(files, ll + "co" + ref),
+         source(files, ll.empty() ? "SIT.TXT" : "llsit.txt")},
+        report, out);
+  }
+
+  if (!style.empty() && style_ok) {
+    bool counted = true;
+    for (const FileSummary& f : files) counted = counted && f.found && f.counted;
+    if (counted) {
+      CountTable* tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
+      for (size_t k = 0; k < 5; ++k) *tables[k] = files[k].counts;
+      check_sectors(p, style_file, report, out);
+    } else {
+      out << style_file << ": sectors not checked until the question files can be counted\n";
+    }
+  }
+  out << (report.total() == 0 ? "no problems found"
+                              : std::to_string(report.total()) + " problems found")
+      << "\n";
+  return report.total();
+}
+
+}  // namespace halvorin

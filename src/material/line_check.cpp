@@ -1,0 +1,111 @@
+#include "material/line_check.hpp"
+
+#include <cctype>
+
+#include "material/counts.hpp"
+#include "state/table.hpp"
+
+namespace halvorin {
+
+namespace {
+
+bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The text of the line from column `from` up to the next tab (or the line's end), blanks trimmed.
+std::string field_from(const std::string& line, size_t from) {
+  if (from > line.size()) return {};
+  size_t end = line.find('\t', from - 1);
+  std::string f =
+      line.substr(from - 1, end == std::string::npos ? std::string::npos : end - from + 1);
+  size_t b = f.find_first_not_of(' ');
+  return b == std::string::npos ? std::string() : f.substr(b, f.find_last_not_of(' ') - b + 1);
+}
+
+}  // namespace
+
+size_t read_length(QuestionKind kind) {
+  return kind == QuestionKind::Ftv || kind == QuestionKind::Sit ? 2 * LMAX : LMAX;
+}
+
+std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
+  char c1 = at(s, 1), c2 = at(s, 2);
+  if (!is_digit(c2) || !(c1 == ' ' || is_digit(c1)))
+    return "the chapter in columns 1-2 is not a number: '" + s.substr(0, 2) + "'";
+  int ch = c2 - '0' + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
+  size_t i = 3;  // just past the separator in column 3
+  while (i < s.size() && s[i] == ' ') ++i;
+  size_t start = i;
+  int v = 0;
+  while (i < s.size() && is_digit(s[i]) && i - start < 5) v = v * 10 + (s[i++] - '0');
+  if (i == start || (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))))
+    return "the verse after column 3 is not a number";
+  std::string where = std::to_string(ch) + ":" + std::to_string(v);
+  if (ch < 1 || ch > CHMAX || v < 1 || v > VMAX)
+    return "chapter and verse " + where + " lie outside chapters 1..28 and verses 1..65";
+  if (ch < last_ch_ || (ch == last_ch_ && v < last_v_))
+    return where + " comes after " + std::to_string(last_ch_) + ":" + std::to_string(last_v_) +
+           " (lines must be in chapter and verse order)";
+  int& n = table(ch, v);
+  if (n >= KIND_MAX)
+    return "more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where;
+  ++n;
+  last_ch_ = ch;
+  last_v_ = v;
+  return {};
+}
+
+std::vector<std::string> field_problems(const std::string& line, QuestionKind kind) {
+  std::vector<std::string> out;
+  if (at(line, 3) != ':') out.push_back("column 3 should hold the colon between chapter and verse");
+  // An FTV label may also begin in column 6.
+  if (at(line, 6) != '\t' && kind != QuestionKind::Ftv)
+    out.push_back("column 6 should hold a tab after the reference");
+  switch (kind) {
+    case QuestionKind::Regular:
+      if (field_from(line, 7).empty()) out.push_back("no question text from column 7");
+      break;
+    case QuestionKind::CvRef:
+    case QuestionKind::CoRef: {
+      char a = at(line, 7), b = at(line, 8);
+      if (a == ' ' || a == '\t' || b == ' ' || b == '\t')
+        out.push_back("a reference question needs a two-character label in columns 7-8");
+      if (at(line, 9) != '\t')
+        out.push_back("column 9 should hold the tab after the label");
+      else if (field_from(line, 10).empty())
+        out.push_back("no question text from column 10");
+      break;
+    }
+    case QuestionKind::Ftv: {
+      const size_t label_at = at(line, 6) == '\t' ? 7 : 6;
+      const size_t tab = line.find('\t', label_at - 1);
+      if (tab == std::string::npos || tab + 1 == label_at) {
+        out.push_back("an FTV question needs a label and a tab before its verse text");
+        break;
+      }
+      const char t = at(line, 9);
+      const bool vr = t == 'V' && at(line, 10) == 'R';
+      if (!vr && (t < 'a' || t > 'e'))
+        out.push_back(std::string("the FTV type in column 9 must be a to e or VR, not '") + t +
+                      "'");
+      if (field_from(line, tab + 2).empty()) out.push_back("no verse text after the FTV label");
+      break;
+    }
+    case QuestionKind::Sit: {
+      const size_t quote = line.find_first_of("\"'", 6);
+      const size_t star = line.find('*', 6);
+      if (quote == std::string::npos)
+        out.push_back("a SIT question needs a quotation (a double or single quotation mark)");
+      if (star == std::string::npos)
+        out.push_back("a SIT question needs its answer after a '*'");
+      else if (quote != std::string::npos && star < quote)
+        out.push_back("the SIT answer ('*') comes before the quotation");
+      break;
+    }
+  }
+  if (line.size() > read_length(kind))
+    out.push_back("the line has " + std::to_string(line.size()) + " characters; only the first " +
+                  std::to_string(read_length(kind)) + " are read");
+  return out;
+}
+
+}  // namespace halvorin
