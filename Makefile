@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_DIR   := $(BUILD)/demo
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build run test sanitize clean demo
+.PHONY: all deps build run test sanitize clean demo bench fuzz
 
 all: build
 
@@ -27,10 +27,19 @@ run: demo
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Whole packets against the floor, growth with quizzes and material, index build figures.
+bench: deps $(BUILD)/CMakeCache.txt
+	@sh bench/run.sh $(BUILD)
+
 sanitize: deps
 	cmake -S . -B $(SANBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVORIN_SANITIZE=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Fuzz targets, then random-key runs of the sanitizer build (FUZZ_SECONDS per target,
+# KEYFUZZ_SECONDS for the keys); see scripts/fuzz.sh.
+fuzz: deps
+	@sh scripts/fuzz.sh
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

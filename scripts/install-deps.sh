@@ -6,6 +6,7 @@ command -v g++ >/dev/null 2>&1 || missing="$missing g++"
 command -v ninja >/dev/null 2>&1 || missing="$missing ninja-build"
 [ -f /usr/include/ncurses.h ] || [ -f /usr/include/ncursesw/ncurses.h ] || missing="$missing libncurses-dev"
 [ -d /usr/include/gtest ] || missing="$missing libgtest-dev"
+[ -f /usr/include/benchmark/benchmark.h ] || missing="$missing libbenchmark-dev"
 command -v tmux >/dev/null 2>&1 || missing="$missing tmux"
 [ -z "$missing" ] && exit 0
 if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then

@@ -33,6 +33,19 @@ const Density kSparseDensity = {{{
     {17, 3},
 }}};
 
+// The same weights with every count multiplied by k.
+Weights scaled(const Weights& w, int k) {
+  Weights out(static_cast<size_t>((static_cast<int>(w.size()) - 1) * k + 1), 0);
+  for (size_t n = 0; n < w.size(); ++n) out[n * static_cast<size_t>(k)] = w[n];
+  return out;
+}
+
+Density scaled(const Density& d, int k) {
+  Density out;
+  for (size_t i = 0; i < d.per_kind.size(); ++i) out.per_kind[i] = scaled(d.per_kind[i], k);
+  return out;
+}
+
 std::vector<Profile> make_profiles() {
   std::vector<Profile> ps;
   Profile full;
@@ -65,6 +78,19 @@ std::vector<Profile> make_profiles() {
   sparse.capped_chapter = 6;
   sparse.cap = 8;
   ps.push_back(sparse);
+
+  // Denser sets for timing how the cost grows with the material: a range over half (full2) or a
+  // quarter (full4) of the book keeps every sector within its room.
+  for (int k : {2, 4}) {
+    Profile dense = full;
+    dense.name = "full" + std::to_string(k);
+    dense.summary =
+        std::to_string(k) + " times the full set (" + std::to_string(3 * k) + " to " +
+        std::to_string(7 * k) + " regular questions a verse), for\n" +
+        (k == 2 ? "benchmarks over half the book" : "benchmarks over a quarter of the book");
+    dense.full = scaled(kFullDensity, k);
+    ps.push_back(dense);
+  }
   return ps;
 }
 
