@@ -114,6 +114,7 @@ void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, 
     return;
   }
   f.found = true;
+  f.name = path;  // as it is written in the folder, for the messages
   TextReader in(f.name);
   ReferenceWalk walk;
   bool counted = true;
@@ -176,11 +177,12 @@ void check_count_file(const std::string& name, const std::vector<const FileSumma
                       Report& report, std::ostream& out) {
   const std::string path = find_file(name);
   if (path.empty()) return;
-  for (const FileSummary* f : sources) {
-    if (f && f->found && write_time(find_file(f->name)) > write_time(path))
-      report.problem(name, 0,
-                     "older than " + f->name + "; set the style's reindex to Y to rebuild it");
-  }
+  std::string newer;
+  for (const FileSummary* f : sources)
+    if (f && f->found && write_time(f->name) > write_time(path))
+      newer += (newer.empty() ? "" : ", ") + f->name;
+  if (!newer.empty())
+    report.problem(name, 0, "older than " + newer + "; set the style's reindex to Y to rebuild it");
   auto rs = std::make_unique<RunState>();
   try {
     load_count_file(*rs, path);
@@ -399,9 +401,11 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
       out << style_file << ": sectors not checked until the question files can be counted\n";
     }
   }
-  out << (report.total() == 0 ? "no problems found"
-                              : std::to_string(report.total()) + " problems found")
-      << "\n";
+  const int n = report.total();
+  if (n == 0)
+    out << "no problems found\n";
+  else
+    out << n << (n == 1 ? " problem" : " problems") << " found\n";
   return report.total();
 }
 
