@@ -54,7 +54,7 @@ class Report {
     if (++per_file_[file] <= kProblemsShownPerFile)
       out_ << file << ":" << line << ": " << what << "\n";
   }
-  // Problems of one file, and a note for those not listed.
+  // Problems found in one file.
   int of(const std::string& file) const {
     auto it = per_file_.find(file);
     return it == per_file_.end() ? 0 : it->second;
@@ -161,7 +161,10 @@ void summarize(const FileSummary& f, const Report& report, std::ostream& out) {
   }
   out << ", chapters " << chapter_list(f.counts);
   const int problems = report.of(f.name);
-  out << ", " << (problems == 0 ? "clean" : std::to_string(problems) + " problems");
+  if (problems == 0)
+    out << ", clean";
+  else
+    out << ", " << problems << (problems == 1 ? " problem" : " problems");
   if (problems > kProblemsShownPerFile)
     out << " (" << problems - kProblemsShownPerFile << " not listed)";
   out << "\n";
@@ -281,6 +284,12 @@ void check_sectors(Program& p, const std::string& style_file, Report& report, st
   const char mode = p.cu.SEC1;
   rs.TEMPF = rs.FBEFORE;
   if (mode == 'C') {
+    bool any = false;
+    for (int c = rs.BCHAP; c <= rs.ECHAP; ++c) any = any || !absent_chapter(rs, c);
+    if (!any) {
+      report.problem(style_file, 0, "the range holds no chapter of this level's material");
+      return;
+    }
     // Sectoring by chapter gives every chapter at least one sector.
     rs.SECTORS = std::max(rs.QMAX, rs.ECHAP - rs.BCHAP + 1);
     propose_chapter_sectors(rs);
