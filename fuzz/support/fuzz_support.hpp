@@ -16,14 +16,17 @@
 
 namespace halvorin::fuzz {
 
-// Changes, once per process, into a fresh folder under the temporary folder; it is removed when
-// the process ends normally. Readers that open files by name then see only what a target wrote.
+// Changes, once per process, into a fresh folder under $TMPDIR, else /dev/shm (much faster to
+// write than a disk), else /tmp; it is removed when the process ends normally. Readers that open
+// files by name then see only what a target wrote.
 inline void enter_private_dir() {
   static bool done = false;
   if (done) return;
   done = true;
+  // Memory-backed when there is such a folder: the targets write files on every input.
   const char* base = std::getenv("TMPDIR");
-  std::string templ = std::string(base && *base ? base : "/tmp") + "/halvorin-fuzz-XXXXXX";
+  std::string folder = base && *base ? base : ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  std::string templ = folder + "/halvorin-fuzz-XXXXXX";
   std::vector<char> buf(templ.begin(), templ.end());
   buf.push_back('\0');
   if (!::mkdtemp(buf.data()) || ::chdir(buf.data()) != 0) std::abort();

@@ -26,14 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (table(c, v) < 0 || table(c, v) > KIND_MAX) std::abort();
       total += table(c, v);
     }
-  // Every line of an accepted file is one question.
+  // Every line of an accepted file is one question, but for blank lines at its very end.
   TextReader lines = TextReader::from_text(text, "Acts.b");
-  long n = 0;
+  long n = 0, questions = 0;
   while (!lines.eof()) {
     std::string line = lines.read_line(254);
     (void)is_interrogative(line);
     ++n;
+    // The reference sits at the start, so a line blank for its first 64 characters is blank.
+    if (line.substr(0, 64).find_first_not_of(" \t") != std::string::npos) questions = n;
   }
-  if (n != total) std::abort();
+  if (questions != total) std::abort();
   return 0;
 }

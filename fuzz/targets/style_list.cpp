@@ -25,6 +25,13 @@ std::map<std::string, std::string> snapshot() {
   return files;
 }
 
+// A replacement's temporary file: the name, ".tmp" and a process number.
+bool leftover(const std::string& name) {
+  size_t at = name.rfind(".tmp");
+  return at != std::string::npos && at + 4 < name.size() &&
+         name.find_first_not_of("0123456789", at + 4) == std::string::npos;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -54,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   for (const auto& [name, content] : snapshot()) {
-    if (name.find(".tmp") != std::string::npos) std::abort();  // a replacement left half-done
+    if (leftover(name)) std::abort();  // a replacement left half-done
     auto old = before.find(name);
     if (old != before.end() && old->second == content) continue;
     // A file this run wrote must load again.
