@@ -28,23 +28,29 @@ constexpr std::array<std::string_view, 27> kExceptions = {
 
 constexpr size_t kTextColumn = 7;
 
-// The text from column 7 begins with `entry`, for the entry's whole length.
-bool begins_with(const std::string& line, std::string_view entry) {
-  size_t from = kTextColumn - 1;
-  return line.size() >= from + entry.size() && line.compare(from, entry.size(), entry) == 0;
+// The text from column 7 (its first letter `first`, a lower-case w taken as W) begins with
+// `entry`, for the entry's whole length.
+bool begins_with(std::string_view text, char first, std::string_view entry) {
+  return text.size() >= entry.size() && entry[0] == first &&
+         text.compare(1, entry.size() - 1, entry.substr(1)) == 0;
 }
 
 }  // namespace
 
 bool is_interrogative(const std::string& line) {
-  std::string s = line;
-  if (s.size() >= kTextColumn && s[kTextColumn - 1] == 'w') s[kTextColumn - 1] = 'W';
+  if (line.size() < kTextColumn) return false;
+  const std::string_view text = std::string_view(line).substr(kTextColumn - 1);
+  const char first = text[0] == 'w' ? 'W' : text[0];
   bool found = false;
   for (std::string_view o : kOpenings)
-    if (begins_with(s, o)) found = true;
+    if (begins_with(text, first, o)) {
+      found = true;
+      break;
+    }
+  if (!found) return false;
   for (std::string_view e : kExceptions)
-    if (begins_with(s, e)) found = false;
-  return found;
+    if (begins_with(text, first, e)) return false;
+  return true;
 }
 
 void COUNTINT(Program& p) {
@@ -56,7 +62,10 @@ void COUNTINT(Program& p) {
   for (int s = 1; s <= rs.SECTORS; ++s) {
     for (int n = 1; n <= rs.QPS[s]; ++n) {
       if (in.eof()) in.fail("the regular questions end before the questions their counts promise");
-      rs.INT(s, n) = is_interrogative(in.read_line(LMAX));
+      // A sector of more than REGXX questions shares slots the way the chooser looks them up:
+      // question n at slot n folded into 1..REGXX.
+      int slot = (n - 1) % REGXX + 1;
+      rs.INT(s, slot) = is_interrogative(in.read_line(LMAX));
     }
   }
 }

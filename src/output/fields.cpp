@@ -14,8 +14,12 @@ std::string strip_blank(std::string s) {
 }  // namespace
 
 std::string chars(const QuestionText& t, int from, int to) {
-  std::string s;
-  for (int i = from; i <= to; ++i) s += t.ch(i);
+  if (to < from) return {};
+  std::string s(static_cast<size_t>(to - from + 1), ' ');
+  // Positions outside the buffer read as blanks.
+  const int a = std::max(from, 1), b = std::min(to, static_cast<int>(t.A2.size()));
+  if (a <= b)
+    t.A2.copy(s.data() + (a - from), static_cast<size_t>(b - a + 1), static_cast<size_t>(a - 1));
   return s;
 }
 

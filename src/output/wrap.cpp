@@ -38,8 +38,9 @@ void wrap_rest(TextWriter& out, QuestionText& t, const WrapRule& rule) {
     // mark that stopped the scan.
     const bool cut_word = blank == 0;
     t.MARK2 = cut_word ? (after_question ? pos - 1 : pos) : blank;
-    std::string line;
-    for (int i = t.MARK1 + 1; i <= t.MARK2; ++i) line += t.ch(i) == '^' ? '*' : t.ch(i);
+    std::string line = t.A2.substr(static_cast<size_t>(t.MARK1),
+                                   static_cast<size_t>(std::max(t.MARK2 - t.MARK1, 0)));
+    std::replace(line.begin(), line.end(), '^', '*');
     out.writeln(line);
     ++t.LINES;
     t.MARK1 = t.MARK2;

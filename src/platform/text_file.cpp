@@ -64,9 +64,8 @@ std::string find_file_in(const std::string& dir, const std::string& name) {
 std::string find_file(const std::string& name) { return find_file_in(".", name); }
 
 void check_plain_name(const std::string& name, const std::string& source, int line) {
-  if (name.empty() || name.find('/') != std::string::npos ||
-      name.find('\\') != std::string::npos || name.find("..") != std::string::npos ||
-      name.find('\0') != std::string::npos)
+  if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
+      name.find("..") != std::string::npos || name.find('\0') != std::string::npos)
     throw FileError(source, line,
                     "'" + name + "' is not a plain file name in the working directory");
 }
@@ -110,8 +109,8 @@ TextReader TextReader::from_text(std::string text, std::string name) {
 void TextReader::fail(const std::string& what) const { throw FileError(name_, line_, what); }
 
 bool TextReader::eoln() const {
-  return eof() || data_[pos_] == '\n' || (data_[pos_] == '\r' && pos_ + 1 < data_.size() &&
-                                          data_[pos_ + 1] == '\n');
+  return eof() || data_[pos_] == '\n' ||
+         (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n');
 }
 
 void TextReader::take_line_end() {
@@ -121,9 +120,17 @@ void TextReader::take_line_end() {
   ++line_;
 }
 
+size_t TextReader::line_end() const {
+  const void* nl = std::memchr(data_.data() + pos_, '\n', data_.size() - pos_);
+  if (!nl) return data_.size();
+  size_t end = static_cast<size_t>(static_cast<const char*>(nl) - data_.data());
+  return end > pos_ && data_[end - 1] == '\r' ? end - 1 : end;
+}
+
 std::string TextReader::read_chars(size_t max) {
+  if (eof()) return {};
   size_t start = pos_;
-  while (pos_ - start < max && !eoln()) ++pos_;
+  pos_ += std::min(max, line_end() - start);
   return data_.substr(start, pos_ - start);
 }
 
@@ -171,7 +178,7 @@ int TextReader::read_int() {
 }
 
 void TextReader::skip_line() {
-  while (!eoln()) ++pos_;
+  if (!eof()) pos_ = line_end();
   take_line_end();
 }
 
@@ -237,7 +244,11 @@ void TextWriter::write_int(long v, int width) {
 }
 
 void TextWriter::writeln(const std::string& s) {
-  write(s + "\r\n");
+  if (!f_) throw FileError(name_, lines_ + 1, "write to a closed file");
+  // One checked operation per line, as write() counts it, without building a copy of the line.
+  bool ok = std::fwrite(s.data(), 1, s.size(), f_) == s.size();
+  ok = ok && std::fwrite("\r\n", 1, 2, f_) == 2;
+  check(ok, "write failed");
   ++lines_;
 }
 

@@ -47,6 +47,8 @@ class TextReader {
  private:
   TextReader() = default;
   void take_line_end();
+  // Offset of the end of the current line's text (its line end, or the end of the file).
+  size_t line_end() const;
   std::string name_;
   std::string data_;
   size_t pos_ = 0;

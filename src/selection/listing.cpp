@@ -1,5 +1,8 @@
 #include "selection/listing.hpp"
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/screen.hpp"
 #include "state/table.hpp"
 
@@ -15,22 +18,32 @@ struct Scan {
   bool cut = false;  // the text goes on past the limit
 };
 
+// Characters from..to of the line, read as if it were blank padded.
+std::string chars(const std::string& line, int from, int to) {
+  if (to < from) return {};
+  std::string s(static_cast<size_t>(to - from + 1), ' ');
+  const int a = std::max(from, 1), b = std::min(to, static_cast<int>(line.size()));
+  if (a <= b)
+    line.copy(s.data() + (a - from), static_cast<size_t>(b - a + 1), static_cast<size_t>(a - 1));
+  return s;
+}
+
 Scan scan(const std::string& line, int start, int limit) {
   Scan r;
-  int x = start;
-  do {
-    r.text += at(line, x);
-    ++x;
-  } while (x <= limit && at(line, x) != '\t');
+  int x = start + 1;
+  if (x <= limit) {
+    // The first tab after the start, if one lies within the limit (past the line's end the
+    // padding holds no tab).
+    const int last = std::min(limit, static_cast<int>(line.size()));
+    const void* tab =
+        x <= last ? std::memchr(line.data() + (x - 1), '\t', static_cast<size_t>(last - x + 1))
+                  : nullptr;
+    x = tab ? static_cast<int>(static_cast<const char*>(tab) - line.data()) + 1 : limit + 1;
+  }
+  r.text = chars(line, start, x - 1);
   r.stop = x;
   r.cut = at(line, x) != '\t';
   return r;
-}
-
-std::string chars(const std::string& line, int from, int to) {
-  std::string s;
-  for (int i = from; i <= to; ++i) s += at(line, i);
-  return s;
 }
 
 std::string ref_line(const std::string& a) {
