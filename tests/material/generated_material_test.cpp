@@ -3,16 +3,16 @@
 
 #include "driver/pass.hpp"
 #include "driver/steps.hpp"
-#include "material_fixture.hpp"
 #include "platform/text_file.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin {
 namespace {
 
 // The summary line for the range from:to (chapter * 100 + verse) counted straight from the five
-// files; the lines before the range are added to `before`.
+// files; the lines before the range of each file go to `before`.
 std::string count_summary(const testing::TempDir& dir, const std::vector<std::string>& files,
-                          int from, int to, std::vector<int>* before = nullptr) {
+                          int from, int to, std::vector<int>& before) {
   std::string summary = "  Regular Questions: ";
   const char* labels[] = {"   FTV: ", "   CV Refs: ", "   CO Refs: ", "   SIT: ", ""};
   for (size_t k = 0; k < files.size(); ++k) {
@@ -22,14 +22,14 @@ std::string count_summary(const testing::TempDir& dir, const std::vector<std::st
       b += at < from;
       in += at >= from && at <= to;
     }
-    if (before) before->push_back(b);
+    before.push_back(b);
     summary += std::to_string(in) + labels[k];
   }
   return pad_right(summary, 80);
 }
 
 TEST(GeneratedMaterial, TotalsMatchAnIndependentCount) {
-  testing::InProcess ip;
+  testing::ProgramBench ip;
   testing::copy_demo(ip.dir);
   testing::generate_material(ip.dir, "small", 3);
   RunState& rs = ip.p.rs;
@@ -43,21 +43,10 @@ TEST(GeneratedMaterial, TotalsMatchAnIndependentCount) {
   for (auto f : {rs.REGFILE, rs.FTVFILE, rs.CVFILE, rs.COFILE, rs.SITFILE})
     files.push_back(find_file(f));  // the list letter may be stored in lower case
   std::vector<int> before;
-  EXPECT_EQ(ip.p.con.row_text(4), count_summary(ip.dir, files, 210, 1305, &before));
+  EXPECT_EQ(ip.p.con.row_text(4), count_summary(ip.dir, files, 210, 1305, before));
   EXPECT_EQ(before, std::vector<int>({rs.BEFORE, rs.FBEFORE, rs.RBEFORE, rs.OBEFORE, rs.SBEFORE}));
   EXPECT_GT(rs.TQUEST * rs.BEFORE, 0);
-}
-
-TEST(GeneratedMaterial, AScriptedRunShowsTheSummaryOfTheDemoStyle) {
-  testing::TempDir dir;
-  testing::copy_demo(dir);
-  testing::generate_material(dir, "small", 3);
-  // The first style (1:1 to 8:40, list B), saved unchanged; the patterns accepted.
-  testing::RunResult r = testing::run_halvorin(dir, "Enter Up Enter Enter");
-  EXPECT_NE(r.status, 2) << r.err;
-  EXPECT_EQ(r.row(4),
-            count_summary(dir, {"Acts.b", "FTV.59", "cv.b", "co.b", "SIT.TXT"}, 101, 840));
-  EXPECT_EQ(dir.lines("count.59B").size(), 1820u);
+  EXPECT_EQ(ip.dir.lines(rs.COUNTFILE).size(), 1820u);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "material_fixture.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin {
 namespace {
@@ -15,23 +15,19 @@ TEST(Interrogative, OpeningsAndExceptions) {
       {"Who was with Paul?", true},
       {"who was with Paul?", true},  // a lower-case w in the first column is raised
       {"is it lawful?", false},      // only w is raised
-      {"When the crowd heard", false},
       {"When did they leave?", true},
       {"What, then, shall we do?", true},
-      {"Whatever he asked", false},
       {"When Godly men gathered", false},  // "When God" has no trailing blank
       {"How trueish", true},               // "How true " needs its blank
-      {"When Priscilla heard", false},
-      {"Do yo", false},   // shorter than the entry
-      {"Who", false},     // "Who " needs its blank and the text ends
-      {"\tWho?", false},  // the text begins in column 7
+      {"Who", false},                      // "Who " needs its blank and the text ends
+      {"\tWho?", false},                   // the text begins in column 7
   };
   for (const Case& c : cases)
     EXPECT_EQ(is_interrogative(std::string(" 1: 1\t") + c.text), c.interrogative) << c.text;
 }
 
 TEST(Interrogative, CountintMarksTheRangeSectorBySector) {
-  testing::InProcess ip;
+  testing::ProgramBench ip;
   ip.dir.write_lines("Acts.A", {" 1: 1\tWho? (before)", " 1: 2\tWho one", " 1: 2\tPeter two",
                                 " 1: 3\twhen three"});
   RunState& rs = ip.p.rs;
