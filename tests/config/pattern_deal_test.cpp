@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "pattern_support.hpp"
+#include "bench.hpp"
 
 namespace halvorin::testing {
 namespace {

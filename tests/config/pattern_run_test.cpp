@@ -12,9 +12,12 @@ namespace {
 TEST(PatternRun, WeeklyDemoReviewAndPatternFile) {
   TempDir dir;
   copy_demo(dir);
+  const std::string style = dir.read("Weekly.spe");
   // Choose the first style, Esc to the form's header line, save: the review opens.
   const RunResult review = run_halvorin(dir, "Enter Esc Enter", {"--seed", "4"});
   EXPECT_EQ(review.status, 3) << review.err;
+  EXPECT_EQ(dir.read("Weekly.spe"), style);  // saved unchanged
+  EXPECT_EQ(dir.read("temp2.txt"), "Weekly\r\n");
   EXPECT_EQ(review.row(3).substr(1, 32), "   Press Space Bar to Reshuffle ");
   // One page: quizzes 1 to 15 in the first column, 16 to 25 in the second.
   EXPECT_EQ(review.row(20).substr(3, 5) + review.row(15).substr(41, 5) + review.row(16)[42],
