@@ -3,24 +3,18 @@
 // script, and the check that a division of the range keeps every question once.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "driver/program.hpp"
 #include "material/counts.hpp"
-#include "platform/terminal.hpp"
 #include "sectoring/sector_counts.hpp"
-#include "support/harness.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin::testing {
 
-struct Bench {
-  explicit Bench(const std::string& keys = "")
-      : term(parse_key_script(keys, "keys")), p(term, 1), rs(p.rs) {
-    std::filesystem::current_path(dir.path());
+// A program in its own folder; every chapter has 30 verses and no questions until set.
+struct Bench : ProgramBench {
+  explicit Bench(const std::string& keys = "") : ProgramBench(keys), rs(p.rs) {
     rs.COUNTFILE = "count.50A", rs.INFFILE = "week.inf";
     rs.EVS.fill(30);
   }
-  ~Bench() { std::filesystem::current_path(old); }
   void at(int c, int v, int q, int f = 0, int r = 0, int o = 0, int s = 0) {
     rs.QCOUNT(c, v) = q, rs.FCOUNT(c, v) = f, rs.RCOUNT(c, v) = r, rs.OCOUNT(c, v) = o;
     rs.SCOUNT(c, v) = s;
@@ -37,10 +31,6 @@ struct Bench {
     range_totals(rs);
     return rs;
   }
-  std::filesystem::path old = std::filesystem::current_path();
-  TempDir dir;
-  ScriptTerminal term;
-  Program p;
   RunState& rs;
 };
 

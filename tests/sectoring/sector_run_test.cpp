@@ -67,11 +67,6 @@ TEST_F(SectorRun, ByChapterWithAGroup) {
   EXPECT_EQ(b[19] * 10000 + b[20], 10481101);  // sector 10 ends at 10:48, 11 begins at 11:1
 }
 
-TEST_F(SectorRun, ByQuestion) {
-  table(*full_, "Down Down Enter Esc Enter Enter Enter Enter", "sector table", 9, "Acts.c", 13, 1,
-        16, 40);
-}
-
 TEST_F(SectorRun, ByVerseFallsBackToQuestionsWhenTheRangeHasFewerVersesThanSectors) {
   TempDir dir;
   for (const auto& e : std::filesystem::directory_iterator(full_->path()))
