@@ -2,16 +2,13 @@
 // A program on a key script, in a fresh folder with small question files: sector s is chapter s
 // and question n of a kind in sector s is verse n, so every line read tells where it came from.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
 
-#include "driver/program.hpp"
-#include "platform/terminal.hpp"
 #include "selection/assembly.hpp"
 #include "selection/specialty.hpp"
-#include "support/harness.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin::testing {
 
@@ -28,18 +25,7 @@ struct QuizTaken {
 
 class SelectionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char buf[4096];
-    ASSERT_NE(::getcwd(buf, sizeof buf), nullptr);
-    old_cwd_ = buf;
-    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
-    start("");
-  }
-  void TearDown() override {
-    prog->rs.F9.reset();
-    prog->rs.F10.reset();
-    (void)::chdir(old_cwd_.c_str());
-  }
+  void SetUp() override { start(""); }
 
   Program& start(const std::string& keys, uint64_t seed = 11) {
     term = std::make_unique<ScriptTerminal>(parse_key_script(keys, "keys"));
@@ -96,11 +82,7 @@ class SelectionTest : public ::testing::Test {
   std::string ftv_type(int s, int k) const {
     return std::string(1, ftv_types[static_cast<size_t>(s + k) % ftv_types.size()]);
   }
-  static std::string ref(int s, int k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%2d:%2d", s, k);
-    return buf;
-  }
+  static std::string ref(int s, int k) { return qline(s, k).substr(0, 5); }
   // A screen row without its trailing blanks.
   std::string row(int r) const {
     std::string t = prog->con.row_text(r);
@@ -140,13 +122,11 @@ class SelectionTest : public ::testing::Test {
   }
 
   TempDir dir;
+  InFolder here{dir.path()};
   std::unique_ptr<ScriptTerminal> term;
   std::unique_ptr<Program> prog;
   std::unique_ptr<SelectionState> ss;
   std::string ftv_types = "abcde";
-
- private:
-  std::string old_cwd_;
 };
 
 }  // namespace halvorin::testing
