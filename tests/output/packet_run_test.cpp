@@ -1,5 +1,5 @@
-// Whole runs of the program on the demo styles and generated material: a complete packet in each
-// layout, and printed copies.
+// Whole runs of the program on the demo styles and generated material: a complete packet in the
+// page layout and in the tab-separated one, and printed copies.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -50,14 +50,6 @@ TEST_F(PacketRun, PagesOfTheWeeklyStyle) {
     }
   }
   EXPECT_EQ(dir_->read("Weekly.qui").back(), '\f');
-}
-
-TEST_F(PacketRun, CardsOfTheChaptersStyle) {
-  auto lines =
-      run("Down Enter Esc Enter Enter Enter Enter Enter Enter Enter \"n\" Up Enter", "Chaps.qui");
-  EXPECT_EQ(lines.size() % 18, 0u);
-  EXPECT_EQ(count(lines, std::regex("^    Quiz Number [0-9]+$")), 20u);
-  EXPECT_EQ(count(lines, std::regex("^    A [ 1-9][0-9]:[ 1-9][0-9] .* Quiz [0-9]+$")), 20u * 20u);
 }
 
 TEST_F(PacketRun, TabSeparatedLinesOfTheFixedStylePrintedTwice) {

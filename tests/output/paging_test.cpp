@@ -1,4 +1,4 @@
-// Page breaks of the page layout and the A and B numbering across the layouts.
+// Page breaks of the page layout.
 #include <gtest/gtest.h>
 
 #include "quiz_fixture.hpp"
@@ -73,30 +73,6 @@ TEST(Pages, PagesAreNumberedWithinEachQuiz) {
   ASSERT_EQ(at, (std::vector<size_t>{5 + 3 * 3, 5 + 3 * 3 + 2 + 4 * 3}));
   EXPECT_EQ(lines[at[0]], "\fPage 2" + blanks(65) + "Quiz 12");
   EXPECT_EQ(lines[at[1]], "\fPage 3" + blanks(65) + "Quiz 12");
-}
-
-TEST(Numbering, PositionsPastABShowBlanksOfTheSameWidth) {
-  QuizFixture f;
-  f.p.rs.AB = 15;
-  f.quiz(std::string(20, 'n'), copies(" 2: 4\tWho?\tThey", 20));
-  f.write('P');
-  std::vector<std::string> firsts;
-  for (const auto& l : f.dir.lines("out.qui"))
-    if (l.find(". Who?") != std::string::npos) firsts.push_back(l.substr(0, 14));
-  ASSERT_EQ(firsts.size(), 20u);
-  EXPECT_EQ(firsts[14], "      15. Who?");
-  EXPECT_EQ(firsts[15], "        . Who?");
-  EXPECT_EQ(firsts[19], "        . Who?");
-
-  f.write('C');
-  auto cards = f.dir.lines("out.qui");
-  EXPECT_EQ(cards[18 * 15 + 5], "    15. Who?");
-  EXPECT_EQ(cards[18 * 16 + 5], "      . Who?");
-
-  f.write('T');
-  auto tabs = f.dir.lines("out.qui");
-  EXPECT_EQ(tabs[3 + 14], "15\t\tWho?\tThey\t(A  2: 4)");
-  EXPECT_EQ(tabs[3 + 15], "\t\tWho?\tThey\t(A  2: 4)");
 }
 
 }  // namespace

@@ -1,48 +1,16 @@
 #pragma once
 // A Program holding one made quiz, ready for the packet writer, in a temporary working folder.
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "driver/program.hpp"
 #include "output/writer.hpp"
-#include "platform/terminal.hpp"
-#include "support/harness.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin::testing {
 
-// Changes into a folder for the life of the object.
-class InFolder {
- public:
-  explicit InFolder(const std::string& dir) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir);
-  }
-  ~InFolder() { std::filesystem::current_path(old_); }
-  InFolder(const InFolder&) = delete;
-  InFolder& operator=(const InFolder&) = delete;
-
- private:
-  std::filesystem::path old_;
-};
-
-// Text right-padded with blanks to width.
-inline std::string pad(std::string s, size_t width) {
-  if (s.size() < width) s.append(width - s.size(), ' ');
-  return s;
-}
-inline std::string blanks(size_t n) { return std::string(n, ' '); }
-
-// Lines joined with the quiz file's CR LF line ends.
-inline std::string crlf(const std::vector<std::string>& lines) {
-  std::string s;
-  for (const auto& l : lines) s += l + "\r\n";
-  return s;
-}
-
-struct QuizFixture {
-  explicit QuizFixture(const std::string& keys = "")
-      : term(parse_key_script(keys, "keys")), p(term, 1), here(dir.path()) {
+struct QuizFixture : ProgramBench {
+  explicit QuizFixture(const std::string& keys = "") : ProgramBench(keys) {
     RunState& rs = p.rs;
     rs.NAME = "League";
     rs.BCHAP = 1;
@@ -75,11 +43,6 @@ struct QuizFixture {
     p.rs.F8.reset();
     return dir.read("out.qui");
   }
-
-  TempDir dir;
-  ScriptTerminal term;
-  Program p;
-  InFolder here;
 };
 
 }  // namespace halvorin::testing

@@ -30,24 +30,6 @@ Wrapped wrap(RestFn rest, const std::string& text, int mark1 = 1) {
   return w;
 }
 
-TEST(Wrap, PageTextBreaksAtTheLastBlankWithin55) {
-  auto w = wrap(PRINTREST,
-                " Then Peter stood up with the Eleven, raised his voice and addressed the crowd: "
-                "Fellow Jews and all of you who live in Jerusalem");
-  EXPECT_EQ(w.lines, (std::vector<std::string>{
-                         "               Then Peter stood up with the Eleven, raised his voice ",
-                         "               and addressed the crowd: Fellow Jews and all of you ",
-                         pad("               who live in Jerusalem", 70)}));
-  EXPECT_EQ(w.t.X5, 3);
-  EXPECT_EQ(w.t.LINES, 3);
-}
-
-TEST(Wrap, ShortTextTakesOneLineReachingIntoThePadding) {
-  auto w = wrap(CPRINTREST, " Peter and John");
-  EXPECT_EQ(w.lines, std::vector<std::string>{pad("        Peter and John", 45)});
-  EXPECT_EQ(w.t.MARK1, 38);
-}
-
 TEST(Wrap, CardQuestionsBreakAfterTheQuestionMarkWithAnEmptyLine) {
   struct Case {
     std::string text;
@@ -87,19 +69,6 @@ TEST(Wrap, AtMost15ContinuationLines) {
   auto cut = wrap(CPRINTREST, words);
   EXPECT_EQ(cut.t.X5, 15);
   EXPECT_EQ(cut.t.MARK2, 1 + 15 * 31);
-}
-
-TEST(Wrap, EachRoutineStopsAtItsLastBreakPosition) {
-  std::string words;
-  while (words.size() < 600) words += " ab";
-  // The page routine for short questions never breaks past 253; the one for SIT and FTV reads
-  // the continuation up to the end of the buffer.
-  auto page = wrap(PRINTREST, words, 200);
-  EXPECT_EQ(page.lines.size(), 1u);
-  EXPECT_GE(page.t.MARK2, 253);
-  auto longer = wrap(FPRINTREST, words, 200);
-  EXPECT_GT(longer.lines.size(), 5u);
-  EXPECT_EQ(longer.t.MARK2, A2MAX);
 }
 
 TEST(Wrap, TextRunningToTheEndOfTheBufferStopsThere) {
