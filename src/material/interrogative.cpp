@@ -37,9 +37,9 @@ bool begins_with(std::string_view text, char first, std::string_view entry) {
 
 }  // namespace
 
-bool is_interrogative(const std::string& line) {
+bool is_interrogative(std::string_view line) {
   if (line.size() < kTextColumn) return false;
-  const std::string_view text = std::string_view(line).substr(kTextColumn - 1);
+  const std::string_view text = line.substr(kTextColumn - 1);
   const char first = text[0] == 'w' ? 'W' : text[0];
   bool found = false;
   for (std::string_view o : kOpenings)
@@ -65,7 +65,7 @@ void COUNTINT(Program& p) {
       // A sector of more than REGXX questions shares slots the way the chooser looks them up:
       // question n at slot n folded into 1..REGXX.
       int slot = (n - 1) % REGXX + 1;
-      rs.INT(s, slot) = is_interrogative(in.read_line(LMAX));
+      rs.INT(s, slot) = is_interrogative(in.view_line(LMAX));
     }
   }
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "platform/errors.hpp"
@@ -91,12 +90,18 @@ TextReader::TextReader(const std::string& name) : name_(name) {
   std::string path = find_file(name);
   if (path.empty()) throw FileError(name, 0, "file not found in the working directory");
   if (fault_now()) throw FileError(name, 0, "cannot open: injected fault");
-  std::ifstream in(path, std::ios::binary);
+  std::FILE* in = std::fopen(path.c_str(), "rb");
   if (!in) throw FileError(name, 0, std::string("cannot open: ") + std::strerror(errno));
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) throw FileError(name, 0, "read error");
-  data_ = ss.str();
+  // Read straight into the buffer, sized from the file's length when it can be told.
+  struct stat st {};
+  if (::fstat(::fileno(in), &st) == 0 && st.st_size > 0)
+    data_.reserve(static_cast<size_t>(st.st_size));
+  char buf[1 << 16];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) data_.append(buf, n);
+  bool bad = std::ferror(in) != 0;
+  std::fclose(in);
+  if (bad) throw FileError(name, 0, "read error");
 }
 
 TextReader TextReader::from_text(std::string text, std::string name) {
@@ -132,6 +137,15 @@ std::string TextReader::read_chars(size_t max) {
   size_t start = pos_;
   pos_ += std::min(max, line_end() - start);
   return data_.substr(start, pos_ - start);
+}
+
+std::string_view TextReader::view_line(size_t max) {
+  if (eof()) return {};
+  size_t start = pos_;
+  size_t end = line_end();
+  pos_ = end;
+  take_line_end();
+  return std::string_view(data_).substr(start, std::min(max, end - start));
 }
 
 std::string TextReader::read_line(size_t max) {

@@ -2,6 +2,7 @@
 // Text files with the classic text-file semantics the stored formats rely on.
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvorin {
@@ -23,6 +24,8 @@ class TextReader {
   std::string read_chars(size_t max);
   // Reads up to `max` characters of the current line and skips the rest of it and its line end.
   std::string read_line(size_t max);
+  // Like read_line, without a copy: the view stays valid as long as the reader.
+  std::string_view view_line(size_t max);
   // Reads one character (a line end reads as '\r' then '\n' as stored; at the end returns -1).
   int read_char();
   // Reads a decimal integer in free format: blanks and line ends before it are skipped.
