@@ -42,7 +42,6 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
        [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 9, s.SPMAX = 5; }, std::nullopt},
       {"fixed types", fixed, std::nullopt},
       {"fixed FTV 1 to 2", [](StyleValues& s) { fixed(s), s.FMAX = 2; }, Field::FMIN},
-      {"fixed CV Ref 0 to 1", [](StyleValues& s) { fixed(s), s.RMIN = 0; }, Field::RMIN},
       {"begin 5:10 after end 5:3",
        [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = 10, s.EVER = 3; }, Field::BCHAP},
       {"begin 5:3 is end 5:3", [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 3; },
@@ -53,11 +52,7 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
       {"99 questions per quiz", [](StyleValues& s) { s.QMAX = 99, s.SPMAX = 6; }, Field::QMAX},
       {"negative FTV maximum", [](StyleValues& s) { s.FMAX = -1, s.FMIN = -1; }, Field::FMAX},
       {"FTV minimum over its maximum", [](StyleValues& s) { s.FMIN = 2, s.FMAX = 1; }, Field::FMIN},
-      {"verse 27 of chapter 1", [](StyleValues& s) { s.BVER = 27; }, Field::BVER},
-      {"output letter x", [](StyleValues& s) { s.OUT = 'x'; }, Field::OUT},
       {"primary FTV 101", [](StyleValues& s) { s.PRIMPCT = 101; }, Field::PRIMPCT},
-      {"primary FTV 75 names a file of its own", [](StyleValues& s) { s.PRIMPCT = 75; },
-       std::nullopt},
   };
   for (const auto& c : cases) {
     StyleValues st = weekly();

@@ -11,10 +11,8 @@ namespace {
 // Key paths from the Begin Chapter field, where the form opens.
 constexpr const char* kToName1 = "Down Down ";
 constexpr const char* kToName4 = "Down Down Down ";
-constexpr const char* kToOut = "Down Down Down Down ";
 constexpr const char* kToLpp = "Down Down Down Down Left ";
 constexpr const char* kToSplate = "Down Down Down Down Down Down Down ";
-constexpr const char* kToSpearly = "Down Down Down Down Down Down Down Left ";
 constexpr const char* kToIpc = "Down Down Down Down Down Down Down Down Left ";
 constexpr const char* kToQnum = "Right Right ";
 constexpr const char* kToRepeat = "Right Right Down Down ";
@@ -72,13 +70,10 @@ TEST(FormNumbers, EntriesAreBroughtWithinTheirLimits) {
       {level_l, "\"12\"", &StyleValues::BCHAP, 9},
       {[](StyleValues& s) { s.BVER = 40; }, "\"6\"", &StyleValues::BVER, 15},
       {[](StyleValues& s) { s.EVER = 5; }, "Down \"7\"", &StyleValues::EVER, 60},
-      {nullptr, "Right \"99\"", &StyleValues::BVER, 26},
-      {nullptr, path(kToLpp, "\"600\""), &StyleValues::LPP, 500},
       {nullptr, path(kToLpp, "\"5\" Enter"), &StyleValues::LPP, 18},
       {nullptr, path(kToQnum, "\"0\" \"999\""), &StyleValues::QNUM, 150},  // 0 cannot start
       {[](StyleValues& s) { s.FMAX = 3; }, path(kToFmin, "\"25\""), &StyleValues::FMIN, 3},
       {[](StyleValues& s) { s.SPMIN = 4; }, path(kToSpmax, "\"1\" Enter"), &StyleValues::SPMAX, 4},
-      {[](StyleValues& s) { s.SPLATE = 8; }, path(kToSpearly, "\"15\""), &StyleValues::SPEARLY, 8},
       {nullptr, path(kToSplate, "\"1\" Enter"), &StyleValues::SPLATE, 2},
       {nullptr, path(kToPrim, "\"85\" Enter"), &StyleValues::PRIMPCT, 89},
   };
@@ -130,25 +125,6 @@ TEST(FormNames, TypingANameAndWhereItLeads) {
     FormRun f(weekly(), c.keys);
     EXPECT_EQ(f.cu().NAME1, c.name1) << c.keys;
     EXPECT_EQ(f.cu().NAME4, c.name4) << c.keys;
-    EXPECT_EQ(f.where(), in_field(c.where)) << c.keys;
-  }
-}
-
-TEST(FormLetters, OneLetterFieldsTakeTheirLettersAsCapitals) {
-  struct Case {
-    std::string keys;
-    char StyleValues::*var;
-    char expected;
-    const char* where;
-  } cases[] = {
-      {path(kToOut, "\"P\""), &StyleValues::OUT, 'C', "Questions per pack"},  // P is Down
-      {path(kToOut, "\"p\""), &StyleValues::OUT, 'P', "Output"},
-  };
-  for (const auto& c : cases) {
-    StyleValues st = weekly();
-    st.OUT = 'C';
-    FormRun f(st, c.keys);
-    EXPECT_EQ(f.cu().*c.var, c.expected) << c.keys;
     EXPECT_EQ(f.where(), in_field(c.where)) << c.keys;
   }
 }

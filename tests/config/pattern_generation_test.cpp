@@ -52,20 +52,6 @@ TEST(PatternGeneration, EveryPatternKeepsTheStyleLimits) {
   }
 }
 
-// A CV Ref count that misses the middle of its range at first is drawn again. FTV takes up the
-// rest of the total uniformly, so the lean shows unchanged: 5 in 9 instead of 1 in 3.
-TEST(PatternGeneration, ReferenceCountsLeanToTheMiddle) {
-  PatternBench b("", 77);
-  b.set({1, 30, 5, 5, 0, 10, 0, 2, 0, 0, 0, 0});
-  b.p.cu.QMAX = 30;
-  int middle = 0;
-  for (int i = 0; i < 2000; ++i) {
-    ASSERT_TRUE(SPECPAT(b.p));
-    middle += std::count(b.p.cu.TYP.begin(), b.p.cu.TYP.end(), 'R') == 1;
-  }
-  EXPECT_TRUE(middle > 960 && middle < 1260) << middle;
-}
-
 TEST(PatternLimits, HandEditedStylesThatCannotMakeAPatternAreRefused) {
   using Edit = void (*)(ConfigUnit&);
   const std::pair<Edit, const char*> cases[] = {

@@ -81,7 +81,6 @@ TEST(TypeScreen, PlacingReplacingClearingAndEnter) {
       {"Enter with one missing", "", "\"f\" Right \"r\" Enter", "FRnnnn", false},
       {"R on an F frees the F", "Fnnnnn", "\"R\" Right \"F\" Right \"s\" Enter", "RFSnnn", true},
       {"S at its maximum clears an F", "FnSnnn", "\"S\" Enter", "nnSnnn", false},
-      {"S on an S removes it", "nnSnnn", "Right Right \"S\"", "nnnnnn", false},
       {"Space clears and frees", "Fnnnnn", "Space Right \"f\"", "nFnnnn", false},
       {"no letter past its maximum", "", "\"f\" Right \"f\" Right \"o\"", "Fnnnnn", false},
       {"Left on the first wraps to the last", "", "Left \"f\"", "nnnnnF", false},

@@ -128,6 +128,13 @@ TEST(Closing, AbandonedInterrogativesAndCompletionNotices) {
   EXPECT_EQ(f.p.con.cell(5, 7).fg, 15);
   EXPECT_EQ(f.p.con.cell(5, 7).bg, 4);
   EXPECT_EQ(f.p.con.row_text(3).substr(19, 45), " Quizzes Complete -- Press Return to Continue");
+
+  // Near the bottom of the screen the notice starts a fresh screen at row 5.
+  QuizFixture g("");
+  g.p.rs.ABAND3 = true;
+  g.p.rs.RSET = 23;
+  EXPECT_THROW(finish_packet(g.p), ScriptEnded);
+  EXPECT_EQ(g.p.rs.RSET, 5);
 }
 
 }  // namespace
