@@ -164,16 +164,22 @@ void read_regular_texts(RunState& rs, SelectionState& ss) {
   int end = rs.BEFORE;
   for (int s = 1; s <= rs.SECTORS; ++s) end += rs.TQPS[s];
   ss.regular.require(end, "the regular questions of the sectors");
-  int first = rs.BEFORE;
+  // Line before each sector's first regular question; then every regular position reads its
+  // own line. A sector used twice keeps the later position's number, as the sector by sector
+  // reading left it.
+  Table<int, SCMAX> first{"first"};
+  int before = rs.BEFORE;
   for (int s = 1; s <= rs.SECTORS; ++s) {
-    for (int pos = 1; pos <= rs.SECTORS; ++pos) {
-      if (at(rs.TYP, pos) != 'n' || rs.RSECTOR[pos] != s) continue;
-      int b = ss.number_at[pos];
-      rs.NUMBER[s] = b;
-      CONVERT2(rs, pos);
-      rs.ALL[pos] = ss.regular.line(first + b, LMAX);
-    }
-    first += rs.TQPS[s];
+    first[s] = before;
+    before += rs.TQPS[s];
+  }
+  for (int pos = 1; pos <= rs.SECTORS; ++pos) {
+    const int s = rs.RSECTOR[pos];
+    if (at(rs.TYP, pos) != 'n' || s < 1 || s > rs.SECTORS) continue;
+    const int b = ss.number_at[pos];
+    rs.NUMBER[s] = b;
+    CONVERT2(rs, pos);
+    rs.ALL[pos] = ss.regular.line(first[s] + b, LMAX);
   }
 }
 
