@@ -92,11 +92,14 @@ TextReader::TextReader(const std::string& name) : name_(name) {
   if (fault_now()) throw FileError(name, 0, "cannot open: injected fault");
   std::FILE* in = std::fopen(path.c_str(), "rb");
   if (!in) throw FileError(name, 0, std::string("cannot open: ") + std::strerror(errno));
-  // Read straight into the buffer, sized from the file's length when it can be told.
+  // Read straight into the buffer, sized from the file's length when it can be told; whatever
+  // follows (a file that grew meanwhile, or one whose length is not known) is appended.
   struct stat st {};
-  if (::fstat(::fileno(in), &st) == 0 && st.st_size > 0)
-    data_.reserve(static_cast<size_t>(st.st_size));
-  char buf[1 << 16];
+  if (::fstat(::fileno(in), &st) == 0 && st.st_size > 0) {
+    data_.resize(static_cast<size_t>(st.st_size));
+    data_.resize(std::fread(data_.data(), 1, data_.size(), in));
+  }
+  char buf[1 << 14];
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) data_.append(buf, n);
   bool bad = std::ferror(in) != 0;
