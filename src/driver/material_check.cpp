@@ -108,7 +108,13 @@ bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::str
 // Reads every line of a question file and reports what the program could not use.
 void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, Report& report) {
   f.counts.fill(0);
-  const std::string path = find_file(f.name);
+  std::string path;
+  try {
+    path = find_file(f.name);
+  } catch (const FileError& e) {  // several names in other letter case
+    report.problem(f.name, 0, e.message());
+    return;
+  }
   if (path.empty()) {
     report.problem(f.name, 0, "missing");
     return;
@@ -178,7 +184,13 @@ time_t write_time(const std::string& path) {
 // The count file against the files it was built from: readable, not older, the same counts.
 void check_count_file(const std::string& name, const std::vector<const FileSummary*>& sources,
                       Report& report, std::ostream& out) {
-  const std::string path = find_file(name);
+  std::string path;
+  try {
+    path = find_file(name);
+  } catch (const FileError& e) {
+    report.problem(name, 0, e.message());
+    return;
+  }
   if (path.empty()) return;
   std::string newer;
   for (const FileSummary* f : sources)
