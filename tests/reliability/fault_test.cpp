@@ -3,6 +3,7 @@
 // message naming the file and exit status 2, and leaves every file either as it was before the
 // run or exactly as a run without the fault writes it: never half-written, no temporary left.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <regex>
+#include <set>
 
 #include "support/harness.hpp"
 
@@ -45,6 +47,11 @@ Files snapshot(const std::string& dir) {
 
 std::string shell_quote(const std::string& s) { return "'" + s + "'"; }
 
+ino_t inode(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
 // A working folder with the demo styles and small generated material, after one whole run, so
 // there is an earlier packet, count file and used-question list to keep whole.
 struct Workshop {
@@ -60,16 +67,23 @@ struct Workshop {
     for (const auto& [name, text] : before) dir.write(name, text);
   }
   // Runs `keys` in a fresh copy, with a shell prefix (environment, limits) before the program.
+  // `replaced`, when given, receives the names of the files the run renamed into place.
   std::pair<RunResult, Files> run(const std::string& keys, const std::string& prefix,
-                                  const std::function<void(const TempDir&)>& prepare = {}) const {
+                                  const std::function<void(const TempDir&)>& prepare = {},
+                                  std::set<std::string>* replaced = nullptr) const {
     TempDir dir;
     lay_out(dir);
     if (prepare) prepare(dir);
+    std::map<std::string, ino_t> inodes;
+    for (const auto& [name, text] : before) inodes[name] = inode(dir.file(name));
     TempDir scratch;
     scratch.write("keys", keys);
     RunResult r = run_command(prefix + " " + HALVORIN_BIN + " -C " + shell_quote(dir.path()) +
                               " --keys " + shell_quote(scratch.file("keys")) + " --seed 3");
     Files after = snapshot(dir.path());
+    if (replaced)
+      for (const auto& [name, ino] : inodes)
+        if (fs::exists(dir.file(name)) && inode(dir.file(name)) != ino) replaced->insert(name);
     fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
     return {r, after};
   }
@@ -115,8 +129,8 @@ class Faults : public ::testing::Test {
   static inline Workshop* shop_ = nullptr;
 };
 
-// Runs `keys` with the n-th file operation failing, for n from 1 until a run no longer meets the
-// fault: every early operation, then a widening spread, then the last few before the end.
+// Runs `keys` with the n-th file operation failing, for a sample of n up to the run's last
+// operation: every one of the first 40, then a widening spread, then the last few.
 int inject_through(const Workshop& shop, const std::string& keys) {
   auto [ref, reference] = shop.run(keys, "");
   EXPECT_EQ(ref.status, 0) << ref.err;
@@ -153,7 +167,7 @@ int inject_through(const Workshop& shop, const std::string& keys) {
   return injected;
 }
 
-TEST_F(Faults, EveryFailingFileOperationOfAWholeRunIsReportedAndLeavesFilesWhole) {
+TEST_F(Faults, FailingFileOperationsThroughAWholeRunAreReportedAndLeaveFilesWhole) {
   int injected = inject_through(*shop_, kWholeRun);
   std::cout << "faults injected in a whole run: " << injected << "\n";
   EXPECT_GT(injected, 50);
@@ -163,6 +177,39 @@ TEST_F(Faults, FailuresWhileDeletingAStyleKeepTheStyleList) {
   int injected = inject_through(*shop_, kDelete);
   std::cout << "faults injected while deleting a style: " << injected << "\n";
   EXPECT_GE(injected, 3);
+}
+
+TEST_F(Faults, AFailedRenameLeavesTheOldFileInPlace) {
+  auto [ref, reference] = shop_->run(kWholeRun, "");
+  ASSERT_EQ(ref.status, 0);
+  std::set<std::string> all;
+  auto [beyond, unused] = shop_->run(kWholeRun, "HALVORIN_FAULT_AT=8192", {}, &all);
+  ASSERT_EQ(beyond.status, 0) << "the run has more file operations than the search covers";
+  // Files that hold the user's work or the run's results, each replaced by renaming.
+  for (const char* name :
+       {"Weekly.spe", "pat.txt", "count.59B", "Weekly.inf", "Weekly.qui", "temp2.txt"}) {
+    ASSERT_TRUE(all.count(name)) << name << " is not replaced in a whole run";
+    // With the n-th operation failing, the file has been renamed into place exactly when its
+    // rename came before n: the smallest such n is one past the rename.
+    long lo = 1, hi = 8192;
+    while (hi - lo > 1) {
+      long mid = (lo + hi) / 2;
+      std::set<std::string> replaced;
+      shop_->run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(mid), {}, &replaced);
+      (replaced.count(name) ? hi : lo) = mid;
+    }
+    const long rename_at = hi - 1;
+    std::set<std::string> replaced;
+    auto [r, files] =
+        shop_->run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(rename_at), {}, &replaced);
+    std::string label = std::string("failed rename of ") + name;
+    expect_clear_failure(r, label);
+    EXPECT_NE(r.err.find(std::string(name) + ":0: cannot replace the file"), std::string::npos)
+        << label << ": " << r.err;
+    EXPECT_FALSE(replaced.count(name)) << label;
+    EXPECT_EQ(files[name], shop_->before.at(name)) << label;
+    expect_whole(files, shop_->before, reference, label);
+  }
 }
 
 TEST_F(Faults, AFullDiskEndsTheRunCleanly) {
