@@ -117,7 +117,6 @@ TEST(FormNames, TypingANameAndWhereItLeads) {
       {path(kToName1, "\"smith\" Enter"), "Smith", "Weekly", "Name of Output File"},
       {path(kToName1, "\"abH\""), "Ab", "Weekly", "End Chapter"},  // H is Up
       {path(kToName1, "\"0. b\" Esc \"9\" Enter"), "B9", "Weekly", "Name of Output File"},
-      {path(kToName1, "Right"), "Weekly", "Weekly", "Percent Eligible for Repeats"},
       {path(kToName4, "\"x\" Right"), "Weekly", "X", "FTV Type Min"},
       {path(kToName4, "\"qqqqqqqqqqM\""), "Weekly", "Qqqqqqqqqq", "Output"},
   };
@@ -126,23 +125,6 @@ TEST(FormNames, TypingANameAndWhereItLeads) {
     EXPECT_EQ(f.cu().NAME1, c.name1) << c.keys;
     EXPECT_EQ(f.cu().NAME4, c.name4) << c.keys;
     EXPECT_EQ(f.where(), in_field(c.where)) << c.keys;
-  }
-}
-
-TEST(FormMoves, KeysThatEndAnEntryMayLeadElsewhere) {
-  std::pair<std::string, const char*> cases[] = {
-      {"Right \"1\" Right", "Begin Ver"},
-      {"Down \"1\" Right", "Name of Quiz Style"},
-      {path(kToSplate, "Down"), "Reindex"},
-      {path(kToIpc, "Up"), "Specialties may appear"},
-      {path(kToRepeat, "Enter"), "FTV Type Max"},
-      {path(kToRepeat, "\"5\" Enter"), "Percent Eligible for Repeats"},
-      {path(kToRmin, "Left"), "Questions per pack"},
-      {path(kToSmax, "Down"), "Reg"},
-  };
-  for (const auto& [keys, where] : cases) {
-    FormRun f(weekly(), keys);
-    EXPECT_EQ(f.where(), in_field(where)) << keys;
   }
 }
 

@@ -73,15 +73,6 @@ TEST(PatternReview, ThirtyOneQuizzesShowTwoPages) {
   EXPECT_EQ(done.file, expected);
 }
 
-TEST(PatternReview, CursorKeysMoveWithinThePage) {
-  const std::pair<const char*, int> cases[] = {{"Up", 18},
-                                               {"Right Right", 16},
-                                               {"4*Down Right", 5},
-                                               {"Right 3*Down", 1},
-                                               {"\"P\" \"P\"", 3}};
-  for (const auto& [keys, quiz] : cases) EXPECT_EQ(run_review(keys, 18).cursor(), quiz) << keys;
-}
-
 TEST(PatternReview, SpaceReshufflesOnlyTheCursorQuiz) {
   auto varied = [](ConfigUnit& cu) {
     cu.SPMIN = cu.FMIN = 0, cu.FMAX = cu.RMAX = cu.OMAX = cu.SMAX = 3;

@@ -61,14 +61,6 @@ TEST(TypeScreen, RecountKeepsOnlyWhatTheMaximaAllow) {
   EXPECT_EQ(empty.row(12), std::string(10, ' ') + std::string(60, ' ') + std::string(10, ' '));
 }
 
-TEST(TypeScreen, LettersOutsideTheNumbersShownStayAndCount) {
-  std::string typ(30, 'n');
-  typ[19] = 'S';  // number 20, outside 5..15
-  FormRun t(fixed(5, 15, typ), "\"f\" Right \"r\" Enter", Which::Types);
-  EXPECT_TRUE(t.finished);
-  EXPECT_EQ(t.p.cu.TYP, "nnnnFRnnnnnnnnnnnnnSnnnnnnnnnn");
-}
-
 TEST(TypeScreen, PlacingReplacingClearingAndEnter) {
   struct Case {
     const char* what;

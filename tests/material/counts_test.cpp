@@ -118,24 +118,6 @@ TEST(CountFile, RefusesShortOrGarbledFilesAndKeepsTheOldOneOnAFailedWrite) {
   EXPECT_EQ(files, 1);  // nothing half-written left beside it
 }
 
-TEST(RangeTotals, AddUpBeforeAndInsideTheRange) {
-  RunState rs;
-  rs.QCOUNT.fill(1);  // one regular and two SIT questions at every verse
-  rs.SCOUNT.fill(2);
-  struct Case {
-    int bc, bv, ec, ev, before, inside;  // verses before and inside
-  } cases[] = {{2, 60, 5, 3, 65 + 59, 6 + 65 * 2 + 3}, {28, 65, 28, 65, 1819, 1}};
-  for (const Case& c : cases) {
-    rs.BCHAP = c.bc, rs.BVER = c.bv, rs.ECHAP = c.ec, rs.EVER = c.ev;
-    range_totals(rs);
-    EXPECT_EQ(rs.BEFORE, c.before) << c.bc << ":" << c.bv;
-    EXPECT_EQ(rs.SBEFORE, 2 * c.before);
-    EXPECT_EQ(rs.TQUEST, c.inside) << c.bc << ":" << c.bv;
-    EXPECT_EQ(rs.SQUEST, 2 * c.inside);
-    EXPECT_EQ(rs.FBEFORE + rs.FQUEST, 0);
-  }
-}
-
 TEST(SectorCounts, Read11AddsARecordAndRefusesOneOutOfRange) {
   RunState rs;
   TextReader in = TextReader::from_text("1 2 3 1 1 1 0 x\r\n1 66 0 0 0 0 0\r\n", "count.59A");
