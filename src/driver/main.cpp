@@ -1,7 +1,7 @@
-// Command line: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help]
-// [--version]
-//               halvorin [-C DIR] --batch STYLE [--seed N]
-//               halvorin [-C DIR] --check-material [STYLE]
+// Command line:
+//   halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]
+//   halvorin [-C DIR] --batch STYLE [--seed N]
+//   halvorin [-C DIR] --check-material [STYLE]
 #include <unistd.h>
 
 #include <csignal>
