@@ -87,9 +87,7 @@ TEST(Closing, PrintsTheCopiesAskedForWithLinesCutAt79) {
   std::string one;
   for (const auto& line : f.dir.lines("week3.qui")) one += line.substr(0, 79) + "\n";
   EXPECT_EQ(f.dir.read("printed"), one + one);
-  const std::string long_line = f.dir.lines("week3.qui")[3];
-  ASSERT_GT(long_line.size(), 79u);
-  EXPECT_NE(one.find(long_line.substr(0, 79) + "\n"), std::string::npos);
+  EXPECT_GT(f.dir.lines("week3.qui")[3].size(), 79u);  // a line that is cut
 }
 
 TEST(Closing, NoCopiesPrintNothing) {

@@ -34,23 +34,5 @@ TEST(SectorTable, HeaderLinesTotalsAndTheLastSectorsEnd) {
             std::vector<int>({3, 2, 1, 5}));
 }
 
-TEST(SectorTable, SectorsRunDownTheLeftHalfFirst) {
-  struct Case {
-    int sectors, line;
-    std::string numbers;  // the line's left and right sector numbers
-  } cases[] = {{7, 1, "1 5"}, {7, 4, "4"}, {30, 15, "15 30"}, {1, 1, "1"}};
-  for (const Case& c : cases) {
-    testing::Bench b;
-    fill(b.rs, c.sectors);
-    DISPLAY(b.p);  // from row 1: the first line of sectors is row 5
-    std::string text = b.p.con.row_text(4 + c.line);
-    std::string got = std::to_string(std::stoi(text.substr(0, 4)));
-    if (text[42] != ' ') got += " " + std::to_string(std::stoi(text.substr(38, 5)));
-    EXPECT_EQ(got, c.numbers) << c.sectors << " sectors, line " << c.line;
-    EXPECT_EQ(text.find_last_not_of(' ') + 1, c.numbers.find(' ') != std::string::npos ? 77u : 38u);
-    EXPECT_EQ(b.p.con.row_text(5 + (c.sectors + 1) / 2), std::string(80, ' '));
-  }
-}
-
 }  // namespace
 }  // namespace halvorin

@@ -1,5 +1,5 @@
-// Quiz assembly: sectors and kinds of the positions, repeats, the interrogative share, approval
-// of combinations, and questions that share a sector.
+// Quiz assembly: repeats, the interrogative share, approval of combinations, and questions that
+// share a sector (the whole runs check the sector and kind of every position).
 #include <set>
 #include <tuple>
 
@@ -11,29 +11,6 @@ namespace {
 
 std::vector<SectorCounts> same(int sectors, SectorCounts c) {
   return std::vector<SectorCounts>(static_cast<size_t>(sectors), c);
-}
-
-char kind_of_line(const std::string& line) {
-  for (auto [mark, kind] : {std::pair{"\tCV\t", 'R'},
-                            {"\tCO\t", 'O'},
-                            {"\tFT", 'F'},
-                            {"*someone", 'S'},
-                            {"Who was it?", 'n'}})
-    if (line.find(mark) != std::string::npos) return kind;
-  return '?';
-}
-
-TEST_F(SelectionTest, EveryQuizTakesOneQuestionOfItsKindFromEverySector) {
-  layout(same(10, {12, 6, 6, 6, 6}), 12, "nFRnOSnnFR");
-  for (auto& q : assemble(12)) {
-    std::set<int> used(q.sector.begin() + 1, q.sector.end());
-    EXPECT_EQ(used.size(), 10u);
-    for (size_t pos = 1; pos <= 10; ++pos) {
-      EXPECT_EQ(kind_of_line(q.line[pos]), q.pattern[pos - 1]) << q.line[pos];
-      EXPECT_EQ(q.line[pos].substr(0, 5), ref(q.sector[pos], q.number[pos]));
-    }
-  }
-  EXPECT_EQ(notes(), std::vector<std::string>{});
 }
 
 TEST_F(SelectionTest, RepeatPercentZeroUsesEveryQuestionUpAndHundredNone) {
