@@ -31,30 +31,38 @@ SectorDraw CHOOSES(Program& p) {
   RunState& rs = p.rs;
   rs.SECTORS = rs.QMAX;
   SectorDraw d;
-  for (int SV = 1;; ++SV) {
-    int s = p.random(rs.SECTORS) + 1;
-    if (SV == kForceAfter) {
-      if (rs.SPMIN != 0) {
-        rs.FIX = rs.Q2;
-        if (rs.FIX > rs.FIXLAST) {
-          write_note(p, "Sectors repeat Quest " + std::to_string(rs.C1) + " Quiz " +
-                            std::to_string(rs.Q2));
-          advance_rset(p);
-          p.con.gotoxy(3, rs.RSET);
-          p.con.clreol();
-          p.con.write("  << Sectors repeat Quiz " + std::to_string(rs.Q2) +
-                      " **Check this quiz** >>");
-          p.con.writeln();
-        }
+  // The draws before the last are only tested against FLAG; the generator is held in a local
+  // while they spin (the same draws, in the same order) and handed back before anything else.
+  {
+    Random rng = p.rng;
+    const int n = rs.SECTORS;
+    for (int SV = 1; SV < kForceAfter; ++SV) {
+      int s = rng.random(n) + 1;
+      if (rs.FLAG[s] == 1) {
+        d.sector = s;
+        break;
       }
-      d.sector = s;
-      d.forced = rs.FLAG[s] != 1;
-      break;
     }
-    if (rs.FLAG[s] == 1) {
-      d.sector = s;
-      break;
+    p.rng = rng;
+  }
+  if (d.sector == 0) {
+    // The last draw takes whatever sector it gives.
+    int s = p.random(rs.SECTORS) + 1;
+    if (rs.SPMIN != 0) {
+      rs.FIX = rs.Q2;
+      if (rs.FIX > rs.FIXLAST) {
+        write_note(
+            p, "Sectors repeat Quest " + std::to_string(rs.C1) + " Quiz " + std::to_string(rs.Q2));
+        advance_rset(p);
+        p.con.gotoxy(3, rs.RSET);
+        p.con.clreol();
+        p.con.write("  << Sectors repeat Quiz " + std::to_string(rs.Q2) +
+                    " **Check this quiz** >>");
+        p.con.writeln();
+      }
     }
+    d.sector = s;
+    d.forced = rs.FLAG[s] != 1;
   }
   rs.SECTOR[rs.C1] = d.sector;
   d.LDIF = std::abs(rs.SECTOR[rs.C1 - 1] - d.sector);
