@@ -171,7 +171,7 @@ CountTable counts_of(const TempDir& dir, const std::string& name) {
       return read_back(dir, f, &unused);
     }
   ADD_FAILURE() << "no such file " << name;
-  return {};
+  return CountTable();
 }
 
 TEST(MaterialGenerator, ProfilesHaveTheirShapes) {
@@ -189,9 +189,9 @@ TEST(MaterialGenerator, ProfilesHaveTheirShapes) {
     EXPECT_GT(total, 4 * 1007) << list;
     EXPECT_LT(total, 6 * 1007) << list;
   }
-  const CountTable f = counts_of(full, "FTV.59");
+  const CountTable ftv_counts = counts_of(full, "FTV.59");
   int ftv = 0;
-  for (int c = 1; c <= 28; ++c) ftv += chapter_total(f, c);
+  for (int c = 1; c <= 28; ++c) ftv += chapter_total(ftv_counts, c);
   EXPECT_GT(ftv, 300);
   EXPECT_LT(ftv, 1007);
 
