@@ -1,6 +1,5 @@
 #include "material/counts.hpp"
 
-
 #include "material/line_check.hpp"
 
 namespace halvorin {
@@ -84,10 +83,11 @@ void count_question_file(TextReader& in, CountTable& table) {
   // line must be a question in chapter and verse order; anything else is refused here, before
   // a count built on it can pick the wrong questions.
   ReferenceWalk walk;
+  std::string s;  // one buffer for every line, so reading a line allocates nothing
   while (!in.eof()) {
     int line = in.line();
     auto refuse = [&](const std::string& what) { throw FileError(in.name(), line, what); };
-    std::string s = in.read_line(64);
+    s.assign(in.view_line(64));
     if (blank_line(s)) {
       // Blank lines at the very end are harmless: no reader gets that far.
       bool more = false;

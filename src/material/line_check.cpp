@@ -39,15 +39,16 @@ std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
   while (i < s.size() && is_digit(s[i]) && i - start < 5) v = v * 10 + (s[i++] - '0');
   if (i == start || (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))))
     return "the verse after column 3 is not a number";
-  std::string where = std::to_string(ch) + ":" + std::to_string(v);
+  // Built only for a message: this runs for every line of every question file.
+  auto where = [&] { return std::to_string(ch) + ":" + std::to_string(v); };
   if (ch < 1 || ch > CHMAX || v < 1 || v > VMAX)
-    return "chapter and verse " + where + " lie outside chapters 1..28 and verses 1..65";
+    return "chapter and verse " + where() + " lie outside chapters 1..28 and verses 1..65";
   if (ch < last_ch_ || (ch == last_ch_ && v < last_v_))
-    return where + " comes after " + std::to_string(last_ch_) + ":" + std::to_string(last_v_) +
+    return where() + " comes after " + std::to_string(last_ch_) + ":" + std::to_string(last_v_) +
            " (lines must be in chapter and verse order)";
   int& n = table(ch, v);
   if (n >= KIND_MAX)
-    return "more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where;
+    return "more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where();
   ++n;
   last_ch_ = ch;
   last_v_ = v;
