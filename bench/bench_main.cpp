@@ -2,7 +2,7 @@
 // program making them must do), shows how the cost grows with quizzes and with material, and
 // gives micro figures of the index build against a plain line count.
 //
-//   halvorin-bench [--runs N] [--work DIR]
+//   halvorin-bench [--runs N] [--work DIR] [--micro-only]
 //   halvorin-bench --floor DIR QUI_BYTES INF_BYTES FILE...   (the floor, run as a child)
 #include <unistd.h>
 
@@ -45,7 +45,7 @@ std::string self_path(const char* argv0) {
   return ec ? std::string(argv0) : p.string();
 }
 
-int bench_main(int runs, std::string root, const char* argv0) {
+int bench_main(int runs, std::string root, const char* argv0, bool packets_too) {
   namespace fs = std::filesystem;
   bool own_root = root.empty();
   if (own_root) {
@@ -69,76 +69,80 @@ int bench_main(int runs, std::string root, const char* argv0) {
   std::ofstream(keys) << "# choose the style, keep it, accept every screen, automatic, no print\n"
                          "Enter Esc 7*Enter Enter 3*Enter \"n\" Up Enter\n";
 
-  std::vector<Packet> packets;
-  auto add = [&](char layout, char sec, int quizzes, const Material& m, std::string label) {
-    Packet p;
-    p.label = std::move(label);
-    p.layout = layout, p.sectoring = sec, p.quizzes = quizzes, p.material = &m;
-    p.style =
-        std::string(1, layout) + sec + std::to_string(quizzes) + "x" + std::to_string(m.scale);
-    packets.push_back(p);
-  };
-  for (char layout : {'C', 'P', 'T'})
-    for (char sec : {'C', 'V', 'Q'})
-      add(layout, sec, 150, materials[0],
-          std::string(layout_name(layout)) + ", " + sectoring_name(sec));
-  add('P', 'V', 10, materials[0], "pages, verse");
-  add('P', 'V', 50, materials[0], "pages, verse");
-  add('P', 'V', 150, materials[1], "pages, verse");
-  add('P', 'V', 150, materials[2], "pages, verse");
+  if (packets_too) {
+    std::vector<Packet> packets;
+    auto add = [&](char layout, char sec, int quizzes, const Material& m, std::string label) {
+      Packet p;
+      p.label = std::move(label);
+      p.layout = layout, p.sectoring = sec, p.quizzes = quizzes, p.material = &m;
+      p.style =
+          std::string(1, layout) + sec + std::to_string(quizzes) + "x" + std::to_string(m.scale);
+      packets.push_back(p);
+    };
+    for (char layout : {'C', 'P', 'T'})
+      for (char sec : {'C', 'V', 'Q'})
+        add(layout, sec, 150, materials[0],
+            std::string(layout_name(layout)) + ", " + sectoring_name(sec));
+    add('P', 'V', 10, materials[0], "pages, verse");
+    add('P', 'V', 50, materials[0], "pages, verse");
+    add('P', 'V', 150, materials[1], "pages, verse");
+    add('P', 'V', 150, materials[2], "pages, verse");
 
-  for (auto& p : packets) {
-    write_style(p);
-    Measure m = make_packet(p, keys);  // also warms the page cache
-    if (m.status != 0 || p.qui_bytes <= 0 || p.inf_bytes <= 0) {
-      std::fprintf(stderr, "halvorin-bench: the packet %s (%s) failed with status %d\n",
-                   p.style.c_str(), p.label.c_str(), m.status);
-      return 1;
-    }
-  }
-
-  std::vector<Figures> figs(packets.size());
-  for (int r = 0; r < runs; ++r) {
-    std::printf("Round %d of %d ...\n", r + 1, runs);
-    std::fflush(stdout);
-    for (size_t i = 0; i < packets.size(); ++i) {
-      Measure f = run_floor(packets[i], self);
-      Measure m = make_packet(packets[i], keys);
-      if (f.status != 0 || m.status != 0) {
-        std::fprintf(stderr, "halvorin-bench: run failed (floor %d, packet %d)\n", f.status,
-                     m.status);
+    for (auto& p : packets) {
+      write_style(p);
+      Measure m = make_packet(p, keys);  // also warms the page cache
+      if (m.status != 0 || p.qui_bytes <= 0 || p.inf_bytes <= 0) {
+        std::fprintf(stderr, "halvorin-bench: the packet %s (%s) failed with status %d\n",
+                     p.style.c_str(), p.label.c_str(), m.status);
         return 1;
       }
-      figs[i].floor_wall.push_back(f.wall_ms), figs[i].floor_cpu.push_back(f.cpu_ms);
-      figs[i].wall.push_back(m.wall_ms), figs[i].cpu.push_back(m.cpu_ms);
-      figs[i].peak_kb = std::max(figs[i].peak_kb, m.peak_kb);
-      figs[i].floor_peak_kb = std::max(figs[i].floor_peak_kb, f.peak_kb);
     }
-  }
 
-  std::printf(
-      "\nWhole packets of 30 questions, automatic, scripted run included (median of %d runs)\n"
-      "floor: the style's material files read once and files of the packet's size written\n\n",
-      runs);
-  std::printf("%-22s %7s %4s %9s %9s %9s %9s %6s %6s %8s\n", "layout, sectoring", "quizzes", "mat",
-              "wall ms", "cpu ms", "floor ms", "floor cpu", "x wall", "x cpu", "peak KB");
-  double worst = 0;
-  long worst_kb = 0;
-  for (size_t i = 0; i < packets.size(); ++i) {
-    const Packet& p = packets[i];
-    const Figures& f = figs[i];
-    double w = median(f.wall), c = median(f.cpu), fw = median(f.floor_wall),
-           fc = median(f.floor_cpu);
-    double ratio = fw > 0 ? w / fw : 0;
-    if (p.quizzes == 150) worst = std::max(worst, ratio);
-    worst_kb = std::max(worst_kb, f.peak_kb);
-    std::printf("%-22s %7d %3dx %9.1f %9.1f %9.1f %9.1f %6.1f %6.1f %8ld\n", p.label.c_str(),
-                p.quizzes, p.material->scale, w, c, fw, fc, ratio, fc > 0 ? c / fc : 0, f.peak_kb);
+    std::vector<Figures> figs(packets.size());
+    for (int r = 0; r < runs; ++r) {
+      std::printf("Round %d of %d ...\n", r + 1, runs);
+      std::fflush(stdout);
+      for (size_t i = 0; i < packets.size(); ++i) {
+        Measure f = run_floor(packets[i], self);
+        Measure m = make_packet(packets[i], keys);
+        if (f.status != 0 || m.status != 0) {
+          std::fprintf(stderr, "halvorin-bench: run failed (floor %d, packet %d)\n", f.status,
+                       m.status);
+          return 1;
+        }
+        figs[i].floor_wall.push_back(f.wall_ms), figs[i].floor_cpu.push_back(f.cpu_ms);
+        figs[i].wall.push_back(m.wall_ms), figs[i].cpu.push_back(m.cpu_ms);
+        figs[i].peak_kb = std::max(figs[i].peak_kb, m.peak_kb);
+        figs[i].floor_peak_kb = std::max(figs[i].floor_peak_kb, f.peak_kb);
+      }
+    }
+
+    std::printf(
+        "\nWhole packets of 30 questions, automatic, scripted run included (median of %d runs)\n"
+        "floor: the style's material files read once and files of the packet's size written\n\n",
+        runs);
+    std::printf("%-22s %7s %4s %9s %9s %9s %9s %6s %6s %8s\n", "layout, sectoring", "quizzes",
+                "mat", "wall ms", "cpu ms", "floor ms", "floor cpu", "x wall", "x cpu", "peak KB");
+    double worst = 0;
+    long worst_kb = 0;
+    for (size_t i = 0; i < packets.size(); ++i) {
+      const Packet& p = packets[i];
+      const Figures& f = figs[i];
+      double w = median(f.wall), c = median(f.cpu), fw = median(f.floor_wall),
+             fc = median(f.floor_cpu);
+      double ratio = fw > 0 ? w / fw : 0;
+      if (p.quizzes == 150) worst = std::max(worst, ratio);
+      worst_kb = std::max(worst_kb, f.peak_kb);
+      std::printf("%-22s %7d %3dx %9.1f %9.1f %9.1f %9.1f %6.1f %6.1f %8ld\n", p.label.c_str(),
+                  p.quizzes, p.material->scale, w, c, fw, fc, ratio, fc > 0 ? c / fc : 0,
+                  f.peak_kb);
+    }
+    std::printf(
+        "\nLargest wall ratio to the floor of a 150-quiz packet: %.1f (target: within 10)\n",
+        worst);
+    std::printf("Largest peak memory: %ld KB (target: under 16384 KB)\n\n", worst_kb);
+    std::fflush(stdout);
   }
-  std::printf("\nLargest wall ratio to the floor of a 150-quiz packet: %.1f (target: within 10)\n",
-              worst);
-  std::printf("Largest peak memory: %ld KB (target: under 16384 KB)\n\n", worst_kb);
-  std::fflush(stdout);
 
   std::vector<std::pair<std::string, std::string>> folders;
   for (auto& m : materials) folders.push_back({std::to_string(m.scale) + "x", m.dir});
@@ -173,18 +177,21 @@ int main(int argc, char** argv) {
       return floor_main(args[1], {args.begin() + 4, args.end()}, sizes);
     }
     int runs = 5;
+    bool packets = true;
     std::string root;
     for (size_t i = 0; i < args.size(); ++i) {
       if (args[i] == "--runs" && i + 1 < args.size()) {
         runs = std::max(1, std::atoi(args[++i].c_str()));
+      } else if (args[i] == "--micro-only") {
+        packets = false;
       } else if (args[i] == "--work" && i + 1 < args.size()) {
         root = args[++i];
       } else {
-        std::fprintf(stderr, "usage: halvorin-bench [--runs N] [--work DIR]\n");
+        std::fprintf(stderr, "usage: halvorin-bench [--runs N] [--work DIR] [--micro-only]\n");
         return 2;
       }
     }
-    return bench_main(runs, root, argv[0]);
+    return bench_main(runs, root, argv[0], packets);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "halvorin-bench: %s\n", e.what());
     return 1;

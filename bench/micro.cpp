@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
@@ -33,7 +34,7 @@ class Collector : public benchmark::ConsoleReporter {
   MicroFigures& out_;
 };
 
-// Reads each file whole and counts its line ends: what any reader of the files must do.
+// Reads each file and counts its line ends with memchr: what any reader of the files must do.
 long line_count() {
   long lines = 0;
   static char buf[1 << 16];
@@ -41,7 +42,11 @@ long line_count() {
     std::FILE* in = std::fopen(f.c_str(), "rb");
     if (!in) throw std::runtime_error("cannot open " + f);
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) lines += std::count(buf, buf + n, '\n');
+    while ((n = std::fread(buf, 1, sizeof buf, in)) > 0)
+      for (const char* p = buf;
+           (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(buf + n - p))));
+           ++p)
+        ++lines;
     std::fclose(in);
   }
   return lines;
