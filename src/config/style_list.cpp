@@ -107,6 +107,7 @@ void OUTFILE(Program& p) {
     if (cu.FLS + 2 > kListMax) {
       // The list is full: the style is saved but not listed; say so instead of losing a name.
       Console& con = p.con;
+      con.set_where("style list full");
       CLR(con);
       con.gotoxy(3, 3);
       con.write("The style list is full: " + cu.NAME1 + " was saved but is not listed.");
