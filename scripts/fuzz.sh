@@ -11,6 +11,9 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=${FUZZ_BUILD:-build-fuzz}
+# The targets change into a private folder, so every path handed to them must be absolute.
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 seconds=${FUZZ_SECONDS:-60}
 key_seconds=${KEYFUZZ_SECONDS:-120}
 seed=${FUZZ_SEED:-1}
@@ -59,7 +62,7 @@ for t in $targets; do
     verse_table) cp "$material"/Verses.txt "$corpus"/ ;;
   esac
   dict=""
-  [ -f "fuzz/dict/$t.dict" ] && dict="-dict=fuzz/dict/$t.dict"
+  [ -f "fuzz/dict/$t.dict" ] && dict="-dict=$root/fuzz/dict/$t.dict"
   echo "== $t: $seconds s"
   log="$build/fuzz-$t.log"
   if "$build/fuzz_$t" "$corpus" $dict -max_total_time="$seconds" -seed="$seed" \

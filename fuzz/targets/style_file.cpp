@@ -1,8 +1,9 @@
 // Style files as a person may have edited them: read by the same routine the configuration unit
 // and the driver use. A file either loads or is refused naming its line; whatever loads is saved
-// and loads again to the same values.
+// and loads again to the same values; the driver never takes an output name outside the folder.
 #include <cstdlib>
 
+#include "driver/pass.hpp"
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 #include "state/style.hpp"
@@ -36,6 +37,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   if (st.NAME4.size() > 14 || st.TYP.size() > 30) std::abort();
+
+  // The driver's own reading of the same file takes it or refuses an output name that leaves
+  // the working folder.
+  fuzz::put_file("Odd.spe", fuzz::as_string(data, size));
+  {
+    fuzz::ScriptedProgram sp("");
+    sp.p.rs.NAME = "Odd";
+    try {
+      read_run_style(sp.p);
+      if (sp.p.cu.NAME4.find('/') != std::string::npos ||
+          sp.p.cu.NAME4.find("..") != std::string::npos)
+        std::abort();
+    } catch (const FileError& e) {
+      if (e.file() != "Odd.spe") std::abort();
+    }
+  }
 
   // Saved and loaded again, the values come back exactly as they were.
   {

@@ -26,10 +26,15 @@ int main(int argc, char** argv) {
     }
   }
   std::sort(inputs.begin(), inputs.end());
+  // All inputs are read first: a target may change into a private folder.
+  std::vector<std::string> contents;
   for (const fs::path& p : inputs) {
     std::ifstream in(p, std::ios::binary);
-    std::string data((std::istreambuf_iterator<char>(in)), {});
-    std::cerr << "replaying " << p.string() << " (" << data.size() << " bytes)\n";
+    contents.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  for (size_t k = 0; k < inputs.size(); ++k) {
+    const std::string& data = contents[k];
+    std::cerr << "replaying " << inputs[k].string() << " (" << data.size() << " bytes)\n";
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.data()), data.size());
   }
   std::cout << inputs.size() << " inputs replayed\n";
