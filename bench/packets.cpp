@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -102,10 +103,15 @@ void write_style(const Packet& p) {
   write_crlf(p.material->dir + "/" + p.style + ".spe", style);
 }
 
+std::string program_path() {
+  const char* other = std::getenv("HALVORIN_BENCH_PROGRAM");
+  return other && *other ? other : HALVORIN_BIN;
+}
+
 Measure make_packet(Packet& p, const std::string& keys_file) {
   const std::string& dir = p.material->dir;
   write_crlf(dir + "/Specs.lst", {p.style, "Enter New Specs"});
-  Measure m = run_child({HALVORIN_BIN, "-C", dir, "--keys", keys_file, "--seed", "3"});
+  Measure m = run_child({program_path(), "-C", dir, "--keys", keys_file, "--seed", "3"});
   p.qui_bytes = file_size(dir + "/" + p.style + ".qui");
   p.inf_bytes = file_size(dir + "/" + p.style + ".inf");
   return m;
@@ -115,15 +121,15 @@ std::vector<std::string> material_files(const Packet& p) {
   return {"Verses.txt", p.style + ".spe", "Acts.b", "FTV.59", "cv.b", "co.b", "SIT.TXT"};
 }
 
-Measure run_floor(const Packet& p, const std::string& self) {
-  std::vector<std::string> argv = {self, "--floor", p.material->dir, std::to_string(p.qui_bytes),
-                                   std::to_string(p.inf_bytes)};
+Measure run_floor(const Packet& p, const std::string& self, bool durable) {
+  std::vector<std::string> argv = {self, durable ? "--durable-floor" : "--floor", p.material->dir,
+                                   std::to_string(p.qui_bytes), std::to_string(p.inf_bytes)};
   for (auto& f : material_files(p)) argv.push_back(f);
   return run_child(argv);
 }
 
 int floor_main(const std::string& dir, const std::vector<std::string>& files,
-               const std::vector<long>& sizes) {
+               const std::vector<long>& sizes, bool durable) {
   if (::chdir(dir.c_str()) != 0) return 2;
   std::string data;
   unsigned sum = 0;
@@ -147,6 +153,7 @@ int floor_main(const std::string& dir, const std::vector<std::string>& files,
       if (std::fwrite(data.data(), 1, n, out) != n) return 2;
       left -= static_cast<long>(n);
     }
+    if (durable && (std::fflush(out) != 0 || ::fsync(::fileno(out)) != 0)) return 2;
     if (std::fclose(out) != 0) return 2;
   }
   return sum == 0xffffffffu ? 1 : 0;

@@ -40,16 +40,20 @@ struct Packet {
 void make_material(Material& m, const std::string& root);
 // Writes the packet's style file into its material folder.
 void write_style(const Packet& p);
+// The program timed: the one built beside the benchmark, or HALVORIN_BENCH_PROGRAM when set
+// (to time another build of it on the same material).
+std::string program_path();
 // Makes the packet once with the scripted keys; returns the measure and records the file sizes.
 Measure make_packet(Packet& p, const std::string& keys_file);
 // Runs the floor for the packet: the material files its style names read once, files of the
-// packet's size written.
-Measure run_floor(const Packet& p, const std::string& self);
+// packet's size written. With `durable` the written files are also flushed to the disk before
+// they are closed, as the program does with the files it replaces.
+Measure run_floor(const Packet& p, const std::string& self, bool durable);
 // The material files a packet's style names, in its folder.
 std::vector<std::string> material_files(const Packet& p);
 
 // The floor itself (run in a child): reads `files` in `dir` and writes files of `sizes` bytes.
 int floor_main(const std::string& dir, const std::vector<std::string>& files,
-               const std::vector<long>& sizes);
+               const std::vector<long>& sizes, bool durable);
 
 }  // namespace halvorin::bench
