@@ -5,6 +5,7 @@
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 #include "state/table.hpp"
+#include "support/harness.hpp"
 
 namespace halvorin {
 namespace {
@@ -16,38 +17,22 @@ const char* kStyle =
 
 TEST(StyleFile, LoadsEveryItemInOrderAndSavesTheSameText) {
   TextReader in = TextReader::from_text(kStyle, "Week3.spe");
-  StyleValues st = read_style(in);
-  EXPECT_EQ(st.LG, 'F');
-  EXPECT_EQ(st.BCHAP, 3);
-  EXPECT_EQ(st.BVER, 7);
-  EXPECT_EQ(st.ECHAP, 5);
-  EXPECT_EQ(st.EVER, 12);
-  EXPECT_EQ(st.NAME4, "Week3");
-  EXPECT_EQ(st.LPP, 60);
-  EXPECT_EQ(st.OUT, 'C');
-  EXPECT_EQ(st.QMAX, 18);
-  EXPECT_EQ(st.REGLST, 'B');
-  EXPECT_EQ(st.AB, 15);
-  EXPECT_EQ(st.IPC, 30);
-  EXPECT_EQ(st.INDX, 'N');
-  EXPECT_EQ(st.QNUM, 25);
-  EXPECT_EQ(st.SEC1, 'Q');
-  EXPECT_EQ(st.REPEATPCT, 10);
-  EXPECT_EQ(st.SPMAX, 4);
-  EXPECT_EQ(st.SPMIN, 2);
-  EXPECT_EQ(st.FMAX, 2);
-  EXPECT_EQ(st.FMIN, 1);
-  EXPECT_EQ(st.RMAX, 1);
-  EXPECT_EQ(st.RMIN, 0);
-  EXPECT_EQ(st.OMAX, 1);
-  EXPECT_EQ(st.OMIN, 0);
-  EXPECT_EQ(st.SMAX, 1);
-  EXPECT_EQ(st.SMIN, 1);
-  EXPECT_EQ(st.PRIMPCT, 89);
-  EXPECT_EQ(st.SPEARLY, 3);
-  EXPECT_EQ(st.SPLATE, 17);
-  EXPECT_EQ(st.SETSPC, 'N');
-  EXPECT_EQ(st.TYP, "nnAAAAAAAAAAAAAAAnnnnnnnnnnnnn");
+  const StyleValues st = read_style(in);
+  EXPECT_EQ(std::string({st.LG, st.OUT, st.REGLST, st.INDX, st.SEC1, st.SETSPC}), "FCBNQN");
+  EXPECT_EQ(std::vector<int>({st.BCHAP, st.BVER, st.ECHAP,   st.EVER,      st.LPP,   st.QMAX,
+                              st.AB,    st.IPC,  st.QNUM,    st.REPEATPCT, st.SPMAX, st.SPMIN,
+                              st.FMAX,  st.FMIN, st.RMAX,    st.RMIN,      st.OMAX,  st.OMIN,
+                              st.SMAX,  st.SMIN, st.PRIMPCT, st.SPEARLY,   st.SPLATE}),
+            std::vector<int>(
+                {3, 7, 5, 12, 60, 18, 15, 30, 25, 10, 4, 2, 2, 1, 1, 0, 1, 0, 1, 1, 89, 3, 17}));
+  EXPECT_EQ(st.NAME4 + " " + st.TYP, "Week3 nnAAAAAAAAAAAAAAAnnnnnnnnnnnnn");
+  // Written back, lines 1 to 28 are the text read.
+  testing::TempDir dir;
+  TextWriter out(dir.file("Week3.spe"), TextWriter::Mode::Create);
+  write_style_lines(out, st);
+  out.close();
+  const std::string text = kStyle;
+  EXPECT_EQ(dir.read("Week3.spe"), text.substr(0, text.rfind("\r\n") + 2));
 }
 
 TEST(StyleFile, CutsLongTextsAndNamesItsBrokenLine) {
