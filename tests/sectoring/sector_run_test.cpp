@@ -60,13 +60,6 @@ TEST_F(SectorRun, ByVerseOnSparseMaterial) {
   for (size_t k = 2; k < b.size(); k += 2) EXPECT_LT(b[k - 1], b[k]);  // whole verses
 }
 
-TEST_F(SectorRun, ByChapterWithAGroup) {
-  // Chapter 9 grouped with chapter 10's ten sectors; chapters 11 and 12 keep five each.
-  auto b = table(*full_, R"(Down Enter Esc Enter Enter "0" Down "10" Down "5" Down Enter)",
-                 "chapter sector table", 8, "Acts.a", 9, 1, 12, 25);
-  EXPECT_EQ(b[19] * 10000 + b[20], 10481101);  // sector 10 ends at 10:48, 11 begins at 11:1
-}
-
 TEST_F(SectorRun, ByVerseFallsBackToQuestionsWhenTheRangeHasFewerVersesThanSectors) {
   TempDir dir;
   for (const auto& e : std::filesystem::directory_iterator(full_->path()))
