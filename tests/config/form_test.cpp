@@ -9,17 +9,11 @@ namespace halvorin::testing {
 namespace {
 
 // Key paths from the Begin Chapter field, where the form opens.
-constexpr const char* kToName1 = "Down Down ";
-constexpr const char* kToName4 = "Down Down Down ";
 constexpr const char* kToLpp = "Down Down Down Down Left ";
 constexpr const char* kToSplate = "Down Down Down Down Down Down Down ";
-constexpr const char* kToIpc = "Down Down Down Down Down Down Down Down Left ";
 constexpr const char* kToQnum = "Right Right ";
-constexpr const char* kToRepeat = "Right Right Down Down ";
 constexpr const char* kToSpmax = "Right Right Down Down Down ";
 constexpr const char* kToFmin = "Right Right Down Down Down Left Down ";
-constexpr const char* kToRmin = "Right Right Down Down Down Left Down Down ";
-constexpr const char* kToSmax = "Right Right Down Down Down Down Down Down Down ";
 constexpr const char* kToPrim = "Right Right Down Down Down Down Down Down Down Left Down ";
 
 std::string path(const char* to, const std::string& keys) { return std::string(to) + keys; }
@@ -93,39 +87,6 @@ TEST(FormNumbers, PrimaryFtvTakesOnlyAdmissibleValues) {
   std::pair<int, int> cases[] = {{95, 99},   {85, 89}, {40, 59}, {52, 52},
                                  {101, 100}, {97, 97}, {54, 59}, {53, 53}};
   for (auto [entered, stored] : cases) EXPECT_EQ(PRIM(entered), stored) << entered;
-}
-
-TEST(FormNumbers, EscHalfWayKeepsAndShowsTheOldValue) {
-  StyleValues st = weekly();
-  st.BCHAP = 5;
-  FormRun two(st, "\"1\" Esc");
-  EXPECT_EQ(two.cu().BCHAP, 5);
-  EXPECT_EQ(two.row(6).substr(26, 2), " 5");
-  EXPECT_EQ(two.where(), "configuration header");
-  FormRun three(weekly(), path(kToQnum, "\"12\" Esc"));
-  EXPECT_EQ(three.cu().QNUM, 25);
-  EXPECT_EQ(three.row(6).substr(71, 3), " 25");
-}
-
-TEST(FormNames, TypingANameAndWhereItLeads) {
-  struct Case {
-    std::string keys;
-    const char* name1;
-    const char* name4;
-    const char* where;
-  } cases[] = {
-      {path(kToName1, "\"smith\" Enter"), "Smith", "Weekly", "Name of Output File"},
-      {path(kToName1, "\"abH\""), "Ab", "Weekly", "End Chapter"},  // H is Up
-      {path(kToName1, "\"0. b\" Esc \"9\" Enter"), "B9", "Weekly", "Name of Output File"},
-      {path(kToName4, "\"x\" Right"), "Weekly", "X", "FTV Type Min"},
-      {path(kToName4, "\"qqqqqqqqqqM\""), "Weekly", "Qqqqqqqqqq", "Output"},
-  };
-  for (const auto& c : cases) {
-    FormRun f(weekly(), c.keys);
-    EXPECT_EQ(f.cu().NAME1, c.name1) << c.keys;
-    EXPECT_EQ(f.cu().NAME4, c.name4) << c.keys;
-    EXPECT_EQ(f.where(), in_field(c.where)) << c.keys;
-  }
 }
 
 TEST(FormHeader, ReachedFromTheTopRowAndLeftByItsKeys) {

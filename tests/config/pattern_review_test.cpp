@@ -56,6 +56,7 @@ TEST(PatternReview, ThirtyOneQuizzesShowTwoPages) {
   EXPECT_EQ(first.at(4, 6, 35), "  1. " + first.pat[0]);
   EXPECT_EQ(first.at(42, 20, 35), " 30. " + first.pat[29]);
   EXPECT_EQ(first.at(4, 22, 35), " Press Enter to accept all patterns");
+  EXPECT_EQ(first.at(2, 3, 32), "   Press Space Bar to Reshuffle ");
   EXPECT_EQ(first.cursor(), 1);
   for (int col = 4; col <= 38; ++col) {  // white on red; others yellow, every fifth letter white
     EXPECT_TRUE(first.screen.cell(col, 6).fg == 15 && first.screen.cell(col, 7).bg == 1);
