@@ -69,24 +69,6 @@ TEST(Cards, TitleCardAndOneCardPerQuestionPaddedTo18) {
   EXPECT_EQ(f.write('c'), crlf(want));
 }
 
-TEST(Cards, CardsKeepWholeMultiplesOf18Lines) {
-  // Each question mark ends a line and leaves an empty one, so these texts run long.
-  QuizFixture f;
-  std::string many = "Who? Why? ";
-  for (int i = 0; i < 4; ++i) many += "What? Where? ";
-  std::string most = "Who?";
-  for (int i = 0; i < 20; ++i) most += " Why?";
-  f.quiz("nnn", {" 1: 1\tName him.", " 1: 2\tA " + many, " 1: 3\tA " + most});
-  auto lines = [&] {
-    std::string s = f.write('C');
-    size_t n = 0;
-    for (char c : s) n += c == '\n';
-    return n;
-  }();
-  // Title card 18, a short card 18, a card past 18 lines 36, a card past 36 lines 54.
-  EXPECT_EQ(lines, 18u + 18u + 36u + 54u);
-}
-
 TEST(Pages, HeaderQuestionLinesAndReferenceColumn) {
   QuizFixture f;
   f.p.rs.AB = 4;

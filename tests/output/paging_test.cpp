@@ -61,19 +61,5 @@ TEST(Pages, BreaksEarlierBeforeSitAndFtv) {
   }
 }
 
-TEST(Pages, PagesAreNumberedWithinEachQuiz) {
-  QuizFixture f;
-  f.p.rs.LPP = 20;
-  f.p.rs.Q2 = 12;
-  f.quiz(std::string(8, 'n'), copies(kThreeLines, 8));
-  f.write('P');
-  auto lines = f.dir.lines("out.qui");
-  // 7 + 3 + 3 + 3 = 16 > 14 after question 3; then 4 + 4 * 3 = 16 after question 7.
-  auto at = page_lines(lines);
-  ASSERT_EQ(at, (std::vector<size_t>{5 + 3 * 3, 5 + 3 * 3 + 2 + 4 * 3}));
-  EXPECT_EQ(lines[at[0]], "\fPage 2" + blanks(65) + "Quiz 12");
-  EXPECT_EQ(lines[at[1]], "\fPage 3" + blanks(65) + "Quiz 12");
-}
-
 }  // namespace
 }  // namespace halvorin::testing
