@@ -37,24 +37,6 @@ TEST_F(SelectionTest, RecyclingNotesOnceAndThenReleasesTheQuizSectors) {
   }
 }
 
-TEST_F(SelectionTest, FtvTypesNeverFollowEachOtherWhileAnotherTypeIsLeft) {
-  for (std::string types : {"ab", "abcde", "a"}) {
-    SCOPED_TRACE(types);
-    start("", 3);
-    ftv_types = types;
-    layout(std::vector<SectorCounts>(6, {4, 10, 0, 0, 0}), 20, "FnFnnF");
-    prog->rs.REPEATPCT = 100;
-    std::string seq;
-    for (auto& q : assemble(20))
-      for (size_t pos : {1, 3, 6}) seq += prog->rs.FTYPE(q.sector[pos], q.number[pos]);
-    for (size_t i = 1; i < seq.size() && types.size() > 1; ++i)
-      EXPECT_NE(seq[i], seq[i - 1]) << "at " << i << ": " << seq;
-    if (types != "abcde") {
-      EXPECT_EQ(seq.substr(0, 4), types == "a" ? "aaaa" : "abab");
-    }
-  }
-}
-
 TEST_F(SelectionTest, UsedUpSectorRepeatsItsOwnQuestionsInsteadOfHanging) {
   layout(std::vector<SectorCounts>(3, {4, 0, 0, 0, 0}), 1, "nnn");
   open_lists();

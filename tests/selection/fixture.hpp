@@ -47,7 +47,8 @@ class SelectionTest : public ::testing::Test {
       SectorTable RunState::*left;
       SectorTable RunState::*total;
       std::string* file;
-      std::string text;  // empty: an FTV label with its type, and the verse
+      std::string
+          text;  // empty: an FTV label with its type (a to e by sector and number), the verse
     } kinds[] = {{&SectorCounts::regular, &RunState::QPS, &RunState::TQPS, &rs.REGFILE,
                   "\tWho was it?\tanswer"},
                  {&SectorCounts::ftv, &RunState::FPS, &RunState::TFPS, &rs.FTVFILE, ""},
@@ -63,7 +64,9 @@ class SelectionTest : public ::testing::Test {
         int n = (rs.*k.left)[s] = (rs.*k.total)[s] = sectors[static_cast<size_t>(s - 1)].*k.count;
         for (int i = 1; i <= n; ++i)
           lines.push_back(ref(s, i) +
-                          (k.text.empty() ? "\tFT" + ftv_type(s, i) + "\tAnd so on" : k.text));
+                          (k.text.empty()
+                               ? "\tFT" + std::string(1, "abcde"[(s + i) % 5]) + "\tAnd so on"
+                               : k.text));
       }
       dir.write_lines(*k.file, lines);
     }
@@ -78,10 +81,6 @@ class SelectionTest : public ::testing::Test {
     for (auto* t : {&rs.FINISH, &rs.REFERENCE, &rs.ONLY, &rs.SITUATION}) t->fill(true);
   }
 
-  // FTV type letters cycle through `ftv_types` by sector and number.
-  std::string ftv_type(int s, int k) const {
-    return std::string(1, ftv_types[static_cast<size_t>(s + k) % ftv_types.size()]);
-  }
   static std::string ref(int s, int k) { return qline(s, k).substr(0, 5); }
   // A screen row without its trailing blanks.
   std::string row(int r) const {
@@ -126,7 +125,6 @@ class SelectionTest : public ::testing::Test {
   std::unique_ptr<ScriptTerminal> term;
   std::unique_ptr<Program> prog;
   std::unique_ptr<SelectionState> ss;
-  std::string ftv_types = "abcde";
 };
 
 }  // namespace halvorin::testing
