@@ -63,24 +63,5 @@ TEST(RealTerminal, ShowsTheStyleListAndRestoresTheTerminalOnExit) {
   EXPECT_EQ(dir.read("temp2.txt"), "Exit");
 }
 
-TEST(RealTerminal, AnErrorExitAlsoRestoresTheTerminal) {
-  if (run_command("command -v tmux").status != 0) GTEST_SKIP() << "tmux is not installed";
-  TempDir dir;
-  copy_demo(dir);
-  dir.remove("Weekly.spe");
-  std::string cmd = std::string("TERM=xterm-256color ") + HALVORIN_BIN + " -C " + dir.path() +
-                    " 2>" + dir.file("err") + "; echo status=\\$?; stty -a > " + dir.file("stty") +
-                    "; sleep 30";
-  Tmux t(cmd);
-  ASSERT_TRUE(t.wait_for("Press Return")) << t.capture();
-  t.keys("Enter");
-  ASSERT_TRUE(t.wait_for("status=2")) << t.capture();
-  for (int i = 0; i < 100 && !dir.exists("stty"); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_NE(dir.read("stty").find(" icanon"), std::string::npos);
-  EXPECT_NE(dir.read("err").find("Weekly.spe:0: file not found"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace halvorin
