@@ -23,10 +23,14 @@ const std::vector<std::string> kFiles = {"Acts.b", "FTV.59", "cv.b", "co.b", "SI
 // Keeps the medians of the repeated runs while the console reporter prints them.
 class Collector : public benchmark::ConsoleReporter {
  public:
-  explicit Collector(MicroFigures& out) : out_(out) {}
+  // Colours only on a terminal, so a saved report stays plain text.
+  explicit Collector(MicroFigures& out)
+      : ConsoleReporter(::isatty(1) ? OO_Defaults : OO_None), out_(out) {}
   void ReportRuns(const std::vector<Run>& runs) override {
+    // The median of the repetitions; a single run has no aggregate and stands for itself.
     for (auto& r : runs)
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+      if ((r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") ||
+          r.run_type == Run::RT_Iteration)
         out_[r.run_name.str()] = r.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
