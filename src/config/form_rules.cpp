@@ -121,10 +121,10 @@ void apply_number_rule(Program& p, Field f) {
       return;
     case Field::BVER:
       fit_verse(p, Field::BCHAP, Field::BVER);
-      return;
+      break;
     case Field::EVER:
       fit_verse(p, Field::ECHAP, Field::EVER);
-      return;
+      break;
     case Field::PRIMPCT:
       cu.PRIMPCT = PRIM(cu.PRIMPCT);
       break;

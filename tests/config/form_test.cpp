@@ -81,6 +81,10 @@ TEST(FormNumbers, EntriesAreBroughtWithinTheirLimits) {
   FormRun f(weekly(), "\"6\" Down \"7\"");
   EXPECT_EQ(f.row(6).substr(26, 10), " 6 Ver:  1");
   EXPECT_EQ(f.row(8).substr(26, 10), " 7 Ver: 60");
+  // Verses within their chapter are redrawn right-aligned too, not left as typed.
+  FormRun v(weekly(), "Right \"12\" Down \"5\" Enter");
+  EXPECT_EQ(v.row(6).substr(34, 2), "12");
+  EXPECT_EQ(v.row(8).substr(34, 2), " 5");
 }
 
 TEST(FormNumbers, PrimaryFtvTakesOnlyAdmissibleValues) {
