@@ -37,7 +37,7 @@ void CONVERT2(RunState& rs, int pos);
 void zero_counts(RunState& rs);
 // Counts the lines of one question file into a count table. Refuses (FileError naming the line)
 // a chapter or verse that is not a number or out of range, a line out of chapter and verse
-// order, more than 255 questions of the kind in one verse, and an empty file.
+// order, and more than 255 questions of the kind in one verse. An empty file counts nothing.
 void count_question_file(TextReader& in, CountTable& table);
 // Counts the five question files named REGFILE, FTVFILE, CVFILE, COFILE, SITFILE (in that
 // order) into QCOUNT, FCOUNT, RCOUNT, OCOUNT, SCOUNT. The tables are zeroed first.
