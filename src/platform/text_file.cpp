@@ -281,7 +281,11 @@ void TextWriter::close() {
     throw FileError(name_, lines_, std::string("close failed: ") + std::strerror(errno));
   }
   if (mode_ == Mode::Replace) {
-    bool renamed = !fault_now() && std::rename(tmp_.c_str(), name_.c_str()) == 0;
+    bool renamed = false;
+    if (fault_now())
+      errno = EIO;  // an injected failure reads like a real one
+    else
+      renamed = std::rename(tmp_.c_str(), name_.c_str()) == 0;
     if (!renamed) {
       std::string msg = std::string("cannot replace the file: ") + std::strerror(errno);
       std::remove(tmp_.c_str());

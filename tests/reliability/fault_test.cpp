@@ -206,6 +206,8 @@ TEST_F(Faults, AFailedRenameLeavesTheOldFileInPlace) {
     expect_clear_failure(r, label);
     EXPECT_NE(r.err.find(std::string(name) + ":0: cannot replace the file"), std::string::npos)
         << label << ": " << r.err;
+    // The reason given is a failure, never "Success" left over from an earlier call.
+    EXPECT_EQ(r.err.find("Success"), std::string::npos) << label << ": " << r.err;
     EXPECT_FALSE(replaced.count(name)) << label;
     EXPECT_EQ(files[name], shop_->before.at(name)) << label;
     expect_whole(files, shop_->before, reference, label);
