@@ -9,45 +9,15 @@
 #include <thread>
 
 #include "support/harness.hpp"
+#include "support/tmux.hpp"
 
 namespace halvorin {
 namespace {
 
 using testing::run_command;
 using testing::TempDir;
-
-class Pane {
- public:
-  explicit Pane(const std::string& script)
-      : name_("halvorin-rel-" + std::to_string(::getpid()) + "-" + std::to_string(++count_)) {
-    run_command("tmux kill-session -t " + name_);
-    run_command("tmux new-session -d -s " + name_ + " -x 80 -y 25 'sh " + script + "'");
-  }
-  ~Pane() { run_command("tmux kill-session -t " + name_); }
-  std::string capture() { return run_command("tmux capture-pane -p -t " + name_).out; }
-  std::string show(const std::string& format) {
-    return run_command("tmux display-message -p -t " + name_ + " '" + format + "'").out;
-  }
-  void keys(const std::string& k) { run_command("tmux send-keys -t " + name_ + " " + k); }
-  bool wait_for(const std::string& text) {
-    for (int i = 0; i < 200; ++i) {
-      if (capture().find(text) != std::string::npos) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-  }
-
- private:
-  static inline int count_ = 0;
-  std::string name_;
-};
-
-bool wait_file(const TempDir& dir, const std::string& name) {
-  for (int i = 0; i < 200 && !dir.exists(name); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  return dir.exists(name);
-}
+using testing::wait_file;
+using Pane = testing::TmuxPane;
 
 // A working folder and a script that runs the program in it, then records how it ended and the
 // terminal's modes.
@@ -95,7 +65,7 @@ TEST(Signals, EachStopSignalAtEachKindOfScreenRestoresTheTerminal) {
     for (const Place& place : places) {
       std::string label = std::string(strsignal(sig)) + " at the " + place.name;
       Session s;
-      Pane pane(s.dir.file("run.sh"));
+      Pane pane("sh " + s.dir.file("run.sh"));
       ASSERT_TRUE(pane.wait_for("Press Return to Choose a Quiz Style")) << label << pane.capture();
       for (const std::string& k : place.keys) {
         pane.keys(k);
@@ -113,7 +83,7 @@ TEST(Signals, AFileErrorExitRestoresTheTerminal) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
   // The 5th file operation is a write of the style file being saved.
   Session s("HALVORIN_FAULT_AT=5");
-  Pane pane(s.dir.file("run.sh"));
+  Pane pane("sh " + s.dir.file("run.sh"));
   ASSERT_TRUE(pane.wait_for("Press Return to Choose a Quiz Style")) << pane.capture();
   for (const char* k : {"Enter", "Escape", "Enter"}) {
     pane.keys(k);
