@@ -40,19 +40,7 @@ TEST(BatchTerminal, AScreenThatKeepsAskingEndsTheRun) {
   EXPECT_THROW(term.read_key(screen, "menu"), BatchRefused);
 }
 
-class BatchRun : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new TempDir;
-    copy_demo(*dir_);
-    generate_material(*dir_, "full", 2);
-  }
-  static void TearDownTestSuite() {
-    delete dir_;
-    dir_ = nullptr;
-  }
-  static inline TempDir* dir_ = nullptr;
-};
+class BatchRun : public testing::DemoMaterialSuite<2> {};
 
 TEST_F(BatchRun, EveryDemoStyleMakesItsPacket) {
   struct Case {

@@ -11,17 +11,8 @@
 namespace halvorin::testing {
 namespace {
 
-class PacketRun : public ::testing::Test {
+class PacketRun : public DemoMaterialSuite<1> {
  protected:
-  static void SetUpTestSuite() {
-    dir_ = new TempDir;
-    copy_demo(*dir_);
-    generate_material(*dir_, "full", 1);
-  }
-  static void TearDownTestSuite() {
-    delete dir_;
-    dir_ = nullptr;
-  }
   // Runs the keys that make one packet of a style and then leave the program.
   static std::vector<std::string> run(const std::string& keys, const std::string& packet) {
     dir_->remove(packet);
@@ -36,7 +27,6 @@ class PacketRun : public ::testing::Test {
     for (const auto& l : lines) n += std::regex_search(l, re);
     return n;
   }
-  static inline TempDir* dir_ = nullptr;
 };
 
 TEST_F(PacketRun, PagesOfTheWeeklyStyle) {

@@ -41,16 +41,7 @@ std::vector<int> table(const TempDir& dir, const std::string& keys, const std::s
   return bounds;
 }
 
-class SectorRun : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    full_ = new TempDir;
-    copy_demo(*full_);
-    generate_material(*full_, "full", 1);
-  }
-  static void TearDownTestSuite() { delete full_; }
-  static inline TempDir* full_ = nullptr;
-};
+class SectorRun : public testing::DemoMaterialSuite<1> {};
 
 TEST_F(SectorRun, ByVerseOnSparseMaterial) {
   TempDir dir;
@@ -62,7 +53,7 @@ TEST_F(SectorRun, ByVerseOnSparseMaterial) {
 
 TEST_F(SectorRun, ByVerseFallsBackToQuestionsWhenTheRangeHasFewerVersesThanSectors) {
   TempDir dir;
-  for (const auto& e : std::filesystem::directory_iterator(full_->path()))
+  for (const auto& e : std::filesystem::directory_iterator(dir_->path()))
     std::filesystem::copy_file(e.path(), dir.file(e.path().filename().string()));
   std::vector<std::string> style = dir.lines("Weekly.spe");
   style[1] = "13 1", style[2] = "13 8";

@@ -1,6 +1,8 @@
 #pragma once
 // Test helpers: temporary working folders, generated material, and whole-program runs with a
 // key script.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,22 @@ class TempDir {
 void copy_demo(const TempDir& dir);
 // Generates material with the project's generator (profile full, small or sparse).
 void generate_material(const TempDir& dir, const std::string& profile = "small", int seed = 1);
+
+// A test suite sharing one folder of the demo styles and generated full material, made once.
+template <int Seed = 1>
+class DemoMaterialSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new TempDir;
+    copy_demo(*dir_);
+    generate_material(*dir_, "full", Seed);
+  }
+  static void TearDownTestSuite() {
+    delete dir_;
+    dir_ = nullptr;
+  }
+  static inline TempDir* dir_ = nullptr;
+};
 
 struct RunResult {
   int status = -1;      // exit status (or 128 + signal)
