@@ -6,6 +6,7 @@
 #include "driver/steps.hpp"
 #include "driver/thank.hpp"
 #include "platform/printer.hpp"
+#include "selection/progress.hpp"
 
 namespace halvorin {
 
@@ -82,10 +83,7 @@ Step finish_packet(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
   if (rs.ABAND3) {
-    if (++rs.RSET >= 24) {
-      CLR(con);
-      rs.RSET = 5;
-    }
+    advance_rset(p);
     con.gotoxy(5, rs.RSET);
     con.clreol();
     con.textcolor(15);
