@@ -39,42 +39,51 @@ int verses_in_range(const RunState& rs, int c) {
   return std::max(0, last - first + 1);
 }
 
-void set_sector(RunState& rs, int s, int bc, int bv, int ec, int ev) {
-  rs.BC[s] = sector_byte(bc);
-  rs.BV[s] = sector_byte(bv);
-  rs.EC[s] = sector_byte(ec);
-  rs.EV[s] = sector_byte(ev);
-}
+// Where one sector begins and ends.
+struct Span {
+  int bc, bv, ec, ev;
+};
+
+// The two ways of laying the sectors. As written, a group's stretch is measured over its
+// chapters' whole verses and a last chapter's first length is EVER div n. That lays the sectors
+// of every whole-chapter range, and of most others, soundly; when a range begins or ends inside
+// a chapter it can put a sector past the range or past its chapter's last verse. The mended way
+// measures a group inside the range and a one-chapter range from its first verse.
+enum class Way { Written, Mended };
 
 // A run of chapters c..g where only g has sectors: n sectors of equal length over the stretch.
-// The stretch is measured inside the range, so no sector reaches past its end.
-void lay_group(RunState& rs, int c, int g, int& s) {
+void lay_group(const RunState& rs, int c, int g, Way way, std::vector<Span>& out) {
+  const bool mended = way == Way::Mended;
   const int n = rs.CS[g];
   int verses = 0;
-  for (int d = c; d <= g; d = next_chapter(rs, d)) verses += verses_in_range(rs, d);
+  for (int d = c; d <= g; d = next_chapter(rs, d))
+    verses += mended ? verses_in_range(rs, d) : rs.EVS[d];
   const int step = verses / n - 1;
+  // As written the walk may run on past g; it stops at the range's last chapter, where a sector
+  // still past its chapter's end makes the layout unsound.
+  const int stop = mended ? g : rs.ECHAP;
   int bc = c;
   int bv = c == rs.BCHAP ? rs.BVER : 1;
   for (int i = 1; i < n; ++i) {
     int ec = bc;
     int ev = bv + step;
-    while (ev > rs.EVS[ec] && ec < g) {
+    while (ev > rs.EVS[ec] && ec < stop) {
       ev -= rs.EVS[ec];
       ec = next_chapter(rs, ec);
     }
-    set_sector(rs, ++s, bc, bv, ec, ev);
+    out.push_back({bc, bv, ec, ev});
     bc = ec;
     bv = ev + 1;
-    if (bv > rs.EVS[bc] && bc < g) {
+    if (bv > rs.EVS[bc] && bc < stop) {
       bc = next_chapter(rs, bc);
       bv = 1;
     }
   }
-  set_sector(rs, ++s, bc, bv, g, g == rs.ECHAP ? rs.EVER : rs.EVS[g]);
+  out.push_back({bc, bv, g, g == rs.ECHAP ? rs.EVER : rs.EVS[g]});
 }
 
 // Chapter c cut into its own CS[c] sectors.
-void lay_chapter(RunState& rs, int c, int& s) {
+void lay_chapter(const RunState& rs, int c, Way way, std::vector<Span>& out) {
   const int n = rs.CS[c];
   const int evs = rs.EVS[c];
   int prev_end = 0;
@@ -83,18 +92,50 @@ void lay_chapter(RunState& rs, int c, int& s) {
     int len = evs / n;
     if (first_of_range && rs.BVER > 1) len = (evs - rs.BVER) / n;
     if (c == rs.ECHAP) {
-      // Measured from the range's first verse when the range lies in this one chapter, so the
-      // first sector cannot run past the range's last verse.
-      len = first_of_range && rs.BVER > 1 ? (rs.EVER - rs.BVER + 1) / n : rs.EVER / n;
+      // Mended, a range inside this one chapter is measured from its first verse.
+      const bool from_first = way == Way::Mended && first_of_range && rs.BVER > 1;
+      len = from_first ? (rs.EVER - rs.BVER + 1) / n : rs.EVER / n;
     }
     if (r > 1) len = (evs - prev_end) / (n - r + 1);
     if (c == rs.ECHAP && r > 1) len = (rs.EVER - prev_end) / (n - r + 1);
     int begin = first_of_range ? rs.BVER : (r == 1 ? 1 : prev_end + 1);
     int end = begin + len - 1;
     if (r == n) end = c == rs.ECHAP ? rs.EVER : evs;
-    set_sector(rs, ++s, c, begin, c, end);
+    out.push_back({c, begin, c, end});
     prev_end = end;
   }
+}
+
+std::vector<Span> layout(const RunState& rs, Way way) {
+  std::vector<Span> out;
+  int c = rs.BCHAP;
+  if (absent_chapter(rs, c)) c = next_chapter(rs, c);
+  while (c <= rs.ECHAP) {
+    if (rs.CS[c] > 0) {
+      lay_chapter(rs, c, way, out);
+      c = next_chapter(rs, c);
+      continue;
+    }
+    int g = next_chapter(rs, c);
+    while (g <= rs.ECHAP && rs.CS[g] == 0) g = next_chapter(rs, g);
+    if (g > rs.ECHAP) throw InternalError("the range's last chapter has no sector");
+    lay_group(rs, c, g, way, out);
+    c = next_chapter(rs, g);
+  }
+  return out;
+}
+
+// Every sector begins after the one before it ends, does not end before it begins, lies in the
+// range, and begins and ends at verses its chapters have.
+bool sound(const RunState& rs, const std::vector<Span>& spans) {
+  for (size_t k = 0; k < spans.size(); ++k) {
+    const Span& x = spans[k];
+    if (x.bv < 1 || x.bv > rs.EVS[x.bc] || x.ev > rs.EVS[x.ec]) return false;
+    if (after(x.bc, x.bv, x.ec, x.ev)) return false;
+    if (after(rs.BCHAP, rs.BVER, x.bc, x.bv) || after(x.ec, x.ev, rs.ECHAP, rs.EVER)) return false;
+    if (k > 0 && !after(x.bc, x.bv, spans[k - 1].ec, spans[k - 1].ev)) return false;
+  }
+  return true;
 }
 
 // Row and field column of the chapter at offset k of the range (k from 1).
@@ -188,22 +229,18 @@ void propose_chapter_sectors(RunState& rs) {
 }
 
 void lay_chapter_sectors(RunState& rs) {
+  std::vector<Span> spans = layout(rs, Way::Written);
+  if (!sound(rs, spans)) spans = layout(rs, Way::Mended);
+  if (static_cast<int>(spans.size()) != rs.SECTORS)
+    throw InternalError("the chapter figures do not add up to the sectors");
   int s = 0;
-  int c = rs.BCHAP;
-  if (absent_chapter(rs, c)) c = next_chapter(rs, c);
-  while (c <= rs.ECHAP) {
-    if (rs.CS[c] > 0) {
-      lay_chapter(rs, c, s);
-      c = next_chapter(rs, c);
-      continue;
-    }
-    int g = next_chapter(rs, c);
-    while (g <= rs.ECHAP && rs.CS[g] == 0) g = next_chapter(rs, g);
-    if (g > rs.ECHAP) throw InternalError("the range's last chapter has no sector");
-    lay_group(rs, c, g, s);
-    c = next_chapter(rs, g);
+  for (const Span& x : spans) {
+    ++s;
+    rs.BC[s] = sector_byte(x.bc);
+    rs.BV[s] = sector_byte(x.bv);
+    rs.EC[s] = sector_byte(x.ec);
+    rs.EV[s] = sector_byte(x.ev);
   }
-  if (s != rs.SECTORS) throw InternalError("the chapter figures do not add up to the sectors");
 }
 
 void count_chapter_sectors(RunState& rs) {
