@@ -97,6 +97,7 @@ void repeats_notice(Program& p) {
 
 // Every question available again and the sectors' counts kept as their totals.
 void ready_for_quizzes(RunState& rs) {
+  make_room_for_sectors(rs);
   for (SpecAvail* t : {&rs.REFERENCE, &rs.ONLY, &rs.FINISH, &rs.SITUATION}) t->fill(true);
   rs.REGQUESTION.fill(true);
   for (int s = 1; s <= SCMAX; ++s) {

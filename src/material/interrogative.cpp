@@ -60,13 +60,11 @@ void COUNTINT(Program& p) {
   p.con.gotoxy(3, 3);
   p.con.write("Creating index of interrogatives...");
   in.skip_lines(rs.BEFORE);
+  make_room_for_sectors(rs);
   for (int s = 1; s <= rs.SECTORS; ++s) {
     for (int n = 1; n <= rs.QPS[s]; ++n) {
       if (in.eof()) in.fail("the regular questions end before the questions their counts promise");
-      // A sector of more than REGXX questions shares slots the way the chooser looks them up:
-      // question n at slot n folded into 1..REGXX.
-      int slot = (n - 1) % REGXX + 1;
-      rs.INT(s, slot) = is_interrogative(in.view_line(LMAX));
+      rs.INT(s, n) = is_interrogative(in.view_line(LMAX));
     }
   }
 }

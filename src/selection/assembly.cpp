@@ -113,7 +113,7 @@ void choose_combination(Program& p, SelectionState& ss, const std::string& order
 
 // The interrogative test of a regular position's question.
 bool interrogative_at(const RunState& rs, const SelectionState& ss, int pos) {
-  return rs.INT(rs.RSECTOR[pos], fold(ss.number_at[pos], REGXX));
+  return rs.INT(rs.RSECTOR[pos], ss.number_at[pos]);
 }
 
 void abandon_share(Program& p, bool too_many) {
@@ -151,7 +151,7 @@ void trade_phase(Program& p, SelectionState& ss, bool too_many) {
     if (too_many) rs.ITOT -= 1;
     rs.QPS[s] += 1;
     rs.FLAG[s] = 1;
-    rs.REGQUESTION(s, fold(ss.number_at[pos], REGXX)) = true;
+    rs.REGQUESTION(s, ss.number_at[pos]) = true;
     rs.C1 = pos;
     CHOOSEQUE(p, ss);
     if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, too_many);

@@ -19,7 +19,7 @@ constexpr int kStageDraws = 20;
 // Makes every regular question of sector s available again.
 void recycle_sector(Program& p, int s) {
   RunState& rs = p.rs;
-  for (int slot = 1; slot <= REGXX; ++slot) rs.REGQUESTION(s, slot) = true;
+  for (int n = 1; n <= rs.REGQUESTION.cols(); ++n) rs.REGQUESTION(s, n) = true;
   rs.QPS[s] = rs.TQPS[s];
   write_note(p, "Regular questions of sector " + std::to_string(s) + " repeated in quiz " +
                     std::to_string(rs.Q2));
@@ -85,7 +85,7 @@ void CHOOSEQUE(Program& p, SelectionState& ss) {
   rs.QN[s] = rs.C1;
   if (rs.TQPS[s] <= 0)
     throw InternalError("sector " + std::to_string(s) + " has no regular questions");
-  auto available = [&](int n) { return rs.REGQUESTION(s, fold(n, REGXX)); };
+  auto available = [&](int n) { return rs.REGQUESTION(s, n); };
   int n = draw_until(p, rs.TQPS[s], available);
   if (n == 0) {
     // Earlier choices of this run used the whole sector up: its questions repeat.
@@ -93,9 +93,8 @@ void CHOOSEQUE(Program& p, SelectionState& ss) {
     n = draw_until(p, rs.TQPS[s], available);
   }
   rs.FLAG[s] = 0;
-  const int slot = fold(n, REGXX);
-  if (p.random(100) >= rs.REPEATPCT && !d.forced) rs.REGQUESTION(s, slot) = false;
-  if (rs.INT(s, slot)) rs.ITOT += 1;
+  if (p.random(100) >= rs.REPEATPCT && !d.forced) rs.REGQUESTION(s, n) = false;
+  if (rs.INT(s, n)) rs.ITOT += 1;
   rs.RNUMBER[s] = n;
   ss.number_at[rs.C1] = n;
   rs.RSECTOR[rs.C1] = s;

@@ -116,7 +116,7 @@ bool search_candidates(Program& p, const SpecialtyKind& k, int& s, int& n) {
   for (int t = 1; t <= rs.SECTORS; ++t) {
     if (rs.FLAG[t] != 1 || (rs.*k.remaining)[t] <= 0) continue;
     for (int m = 1; m <= (rs.*k.total)[t]; ++m)
-      if ((rs.*k.avail)(t, fold(m, SPXX))) found.emplace_back(t, m);
+      if ((rs.*k.avail)(t, m)) found.emplace_back(t, m);
   }
   if (found.empty()) return false;
   auto pick = found[static_cast<size_t>(p.random(static_cast<int>(found.size())))];
@@ -168,10 +168,9 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
       }
       if (rs.FLAG[s] != 1 || remaining[s] <= 0 || total[s] <= 0) continue;
       n = p.random(total[s]) + 1;
-      if (!avail(s, fold(n, SPXX))) continue;
+      if (!avail(s, n)) continue;
       if (preferred != 0 && rs.FLAG[preferred] == 1 && remaining[preferred] > 0) {
-        int m =
-            draw_until(p, total[preferred], [&](int c) { return avail(preferred, fold(c, SPXX)); });
+        int m = draw_until(p, total[preferred], [&](int c) { return avail(preferred, c); });
         if (m != 0) {
           s = preferred;
           n = m;
@@ -180,25 +179,24 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
       break;
     }
 
-    const int slot = fold(n, SPXX);
     const int number_before = rs.NUMBER[s];
     rs.SECTOR[rs.C1] = s;
     rs.FLAG[s] = 0;
-    if (p.random(100) >= rs.REPEATPCT) avail(s, slot) = false;
+    if (p.random(100) >= rs.REPEATPCT) avail(s, n) = false;
     rs.NUMBER[s] = n;
     ss.number_at[rs.C1] = n;
     remaining[s] -= 1;
     last = s;
 
     if (k.ftv) {
-      char t = rs.FTYPE(s, slot);
+      char t = rs.FTYPE(s, n);
       bool reject =
           rejections < kMaxRejections &&
           (t == rs.FTC2 || (t == rs.FTC3 && rejections < 14) || (t == rs.FTC4 && rejections < 4));
       if (reject) {
         last = last_at_entry;
         rs.FLAG[s] = 1;
-        avail(s, slot) = true;
+        avail(s, n) = true;
         remaining[s] += 1;
         rs.NUMBER[s] = number_before;
         ++rejections;
@@ -283,7 +281,7 @@ void FINTYPES(Program& p, SelectionState& ss) {
       std::string text = ss.ftv.line(++line, 10);
       char t = at(text, 9);
       if (t == 'V' && at(text, 10) == 'R') t = 'R';
-      rs.FTYPE(s, fold(n, SPXX)) = t;
+      rs.FTYPE(s, n) = t;
     }
   }
 }
@@ -307,7 +305,7 @@ void give_back_specialty(RunState& rs, const SelectionState& ss, int pos) {
   int s = rs.SECTOR[pos];
   (rs.*k->remaining)[s] += 1;
   rs.FLAG[s] = 1;
-  (rs.*k->avail)(s, fold(ss.number_at[pos], SPXX)) = true;
+  (rs.*k->avail)(s, ss.number_at[pos]) = true;
 }
 
 }  // namespace halvorin

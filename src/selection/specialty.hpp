@@ -25,12 +25,6 @@ struct SpecialtyKind {
 // The type of pattern letter F, R, O or S; nullptr for any other letter.
 const SpecialtyKind* kind_of(char letter);
 
-// Slot of question number n in a table with `room` slots per sector.
-inline int fold(int n, int room) {
-  while (n > room) n -= room;
-  return n;
-}
-
 // Fills position C1 of quiz Q2 with a CV Ref question.
 void CHOOSEREF(Program& p, SelectionState& ss);
 // Fills position C1 of quiz Q2 with a CO Ref question.

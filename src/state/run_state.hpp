@@ -12,15 +12,15 @@ namespace halvorin {
 constexpr int CHMAX = 28;   // chapters of the material
 constexpr int VMAX = 65;    // verses per chapter
 constexpr int SCMAX = 30;   // sectors (questions per quiz)
-constexpr int SPXX = 50;    // specialty question slots per sector and type
-constexpr int REGXX = 200;  // regular question slots per sector
+constexpr int SPXX = 50;    // specialty question slots per sector and type, at the least
+constexpr int REGXX = 200;  // regular question slots per sector, at the least
 constexpr int QQZ = 150;    // quizzes per packet
 constexpr int LMAX = 254;   // characters in one question line
 
 using CountTable = Table2<int, CHMAX, VMAX>;
 using SectorTable = Table<int, SCMAX>;
-using SpecAvail = Table2<bool, SCMAX, SPXX>;
-using RegAvail = Table2<bool, SCMAX, REGXX>;
+using SpecAvail = GrowTable2<bool, SCMAX, SPXX>;
+using RegAvail = GrowTable2<bool, SCMAX, REGXX>;
 
 struct RunState {
   // Style parameters, read from the style file every pass.
@@ -31,8 +31,8 @@ struct RunState {
   int QMAX = 1, AB = 1, IPC = 50;
   char INDX = 'Y';
   int QNUM = 1, REPEATPCT = 0;
-  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
-      SMAX = 0, SMIN = 0;
+  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
+      SMIN = 0;
   int SPEARLY = 1, SPLATE = 1;
   std::string TYP;   // specialty type string; during the quiz loop the current quiz's pattern
   std::string NAME;  // quiz style name (at most 14)
@@ -57,11 +57,12 @@ struct RunState {
   SectorTable QPS{"QPS"}, FPS{"FPS"}, RPS{"RPS"}, OPS{"OPS"}, SPS{"SPS"};
   SectorTable TQPS{"TQPS"}, TFPS{"TFPS"}, TRPS{"TRPS"}, TOPS{"TOPS"}, TSPS{"TSPS"};
 
-  // Question availability (true = still available).
+  // Question availability (true = still available), one entry per question of a sector: the
+  // tables widen past REGXX and SPXX when a sector holds more (make_room_for_sectors).
   RegAvail REGQUESTION{"REGQUESTION"};
   RegAvail INT{"INT"};  // true when the regular question is interrogative
   SpecAvail FINISH{"FINISH"}, REFERENCE{"REFERENCE"}, ONLY{"ONLY"}, SITUATION{"SITUATION"};
-  Table2<char, SCMAX, SPXX> FTYPE{"FTYPE"};
+  GrowTable2<char, SCMAX, SPXX> FTYPE{"FTYPE"};
 
   // The quiz being made. SECTOR also has the neighbours 0 and 31, which hold sector 0.
   Table<int, SCMAX + 1, 0> SECTOR{"SECTOR"};
@@ -98,5 +99,10 @@ struct RunState {
   // Files open across routines of a pass: the quiz file, the notes and the used-question list.
   std::unique_ptr<TextWriter> F8, F9, F10;
 };
+
+// Widens the availability, interrogative and FTV type tables so that every question the
+// sectors hold (their totals TQPS to TSPS, or their counts when larger) has its own entry.
+// Entries already there keep their values; new availability entries are available.
+void make_room_for_sectors(RunState& rs);
 
 }  // namespace halvorin

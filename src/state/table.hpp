@@ -1,6 +1,8 @@
 #pragma once
 // Checked fixed-size tables, indexed as the stored formats count (from 1 unless said otherwise).
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "platform/errors.hpp"
@@ -57,13 +59,51 @@ class Table2 {
   std::array<T, static_cast<size_t>(Rows) * Cols> v_{};
 };
 
+// A two-dimensional table with rows 1..Rows and columns 1..cols(). It starts with MinCols
+// columns and widens to the room the material needs, keeping what it holds; an index outside
+// the current size throws like the fixed tables.
+template <typename T, int Rows, int MinCols>
+class GrowTable2 {
+ public:
+  explicit GrowTable2(const char* name = "table")
+      : name_(name), v_(std::make_unique<T[]>(size(MinCols))) {}
+  T& operator()(int r, int c) { return v_[index(r, c)]; }
+  const T& operator()(int r, int c) const { return v_[index(r, c)]; }
+  void fill(const T& x) { std::fill_n(v_.get(), size(cols_), x); }
+  // Widens the table to at least `cols` columns; the new entries hold `x`.
+  void make_room(int cols, const T& x = T{}) {
+    if (cols <= cols_) return;
+    auto wider = std::make_unique<T[]>(size(cols));
+    std::fill_n(wider.get(), size(cols), x);
+    for (size_t r = 0; r < static_cast<size_t>(Rows); ++r)
+      std::copy_n(v_.get() + r * static_cast<size_t>(cols_), cols_,
+                  wider.get() + r * static_cast<size_t>(cols));
+    v_ = std::move(wider);
+    cols_ = cols;
+  }
+  static constexpr int rows() { return Rows; }
+  int cols() const { return cols_; }
+
+ private:
+  static size_t size(int cols) { return static_cast<size_t>(Rows) * static_cast<size_t>(cols); }
+  size_t index(int r, int c) const {
+    if (r < 1 || r > Rows) table_index_error(name_, r, 1, Rows);
+    if (c < 1 || c > cols_) table_index_error(name_, c, 1, cols_);
+    return static_cast<size_t>(r - 1) * static_cast<size_t>(cols_) + static_cast<size_t>(c - 1);
+  }
+  const char* name_;
+  int cols_ = MinCols;
+  std::unique_ptr<T[]> v_;
+};
+
 // Cuts a text to the most characters its stored field may hold.
 inline std::string cut(std::string s, size_t max) {
   if (s.size() > max) s.resize(max);
   return s;
 }
 
-// The character at 1-based position i of a line read as if blank-padded: past the end it is a blank.
+// The character at 1-based position i of a line read as if blank-padded: past the end it is a
+// blank.
 inline char at(const std::string& s, int i) {
   return (i >= 1 && static_cast<size_t>(i) <= s.size()) ? s[static_cast<size_t>(i - 1)] : ' ';
 }

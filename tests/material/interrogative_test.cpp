@@ -44,9 +44,8 @@ TEST(Interrogative, CountintMarksTheRangeSectorBySector) {
   EXPECT_THROW(COUNTINT(ip.p), FileError);
 }
 
-TEST(Interrogative, CountintFoldsASectorPastItsRoomIntoTheChoosersSlots) {
-  // A sector of 203 regular questions: the chooser reads question n at slot n folded into
-  // 1..200, so the index puts questions 201..203 there too instead of running off the table.
+TEST(Interrogative, CountintGivesEveryQuestionOfALargeSectorItsOwnEntry) {
+  // A sector of 203 regular questions: question 201 has its own entry, not question 1's.
   testing::ProgramBench ip;
   std::vector<std::string> lines(203, " 1: 1\tName the town.");
   lines[200] = " 1: 1\tWho went?";
@@ -56,8 +55,8 @@ TEST(Interrogative, CountintFoldsASectorPastItsRoomIntoTheChoosersSlots) {
   rs.SECTORS = 1;
   rs.QPS[1] = 203;
   ASSERT_NO_THROW(COUNTINT(ip.p));
-  EXPECT_EQ(std::vector<bool>({rs.INT(1, 1), rs.INT(1, 2), rs.INT(1, 3), rs.INT(1, 200)}),
-            std::vector<bool>({true, false, false, false}));
+  EXPECT_EQ(std::vector<bool>({rs.INT(1, 1), rs.INT(1, 200), rs.INT(1, 201), rs.INT(1, 203)}),
+            std::vector<bool>({false, false, true, false}));
 }
 
 }  // namespace
