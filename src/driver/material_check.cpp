@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <map>
 #include <memory>
 #include <regex>
@@ -19,6 +20,7 @@
 #include "material/counts.hpp"
 #include "material/files.hpp"
 #include "material/line_check.hpp"
+#include "output/layouts.hpp"
 #include "platform/errors.hpp"
 #include "sectoring/chapter_sectoring.hpp"
 #include "sectoring/resector.hpp"
@@ -105,6 +107,27 @@ int total(const CountTable& t) {
 
 bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 
+// A question whose first line on the page layout is too long for its reference: printed lines
+// keep 78 columns, so the reference (columns 72 to 78) would be pushed along and cut off.
+std::string first_line_problem(const std::string& line, QuestionKind kind) {
+  static constexpr char kLetter[] = {'n', 'F', 'R', 'O', 'S'};  // in QuestionKind order
+  const char type = kLetter[static_cast<int>(kind)];
+  QuestionText t;
+  const bool two_pieces = type == 'F' || type == 'S';
+  load_text(t, line.substr(0, LMAX),
+            two_pieces && line.size() > LMAX ? line.substr(LMAX, LMAX) : std::string());
+  RestFn rest = nullptr;
+  const int width = static_cast<int>(page_first_line(t, type, "nn. ", rest).size());
+  const int room = PAGE_REFERENCE_COLUMN - 1;
+  if (width <= room) return {};
+  const std::string what = type == 'S'   ? "the situation before the quotation"
+                           : type == 'F' ? "the FTV label and first five words"
+                                         : "the question's first line";
+  return what + " takes " + std::to_string(width) + " columns of the printed first line, " +
+         "more than the " + std::to_string(room) +
+         " before the reference; the reference would be pushed past column 78 and cut off";
+}
+
 // Reads every line of a question file and reports what the program could not use.
 void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, Report& report) {
   f.counts.fill(0);
@@ -147,6 +170,8 @@ void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, 
                          std::to_string(rs.EVS[walk.chapter()]) + " verses of Verses.txt");
     }
     for (const std::string& why : field_problems(s, f.kind)) report.problem(f.name, line, why);
+    if (std::string why = first_line_problem(s, f.kind); !why.empty())
+      report.problem(f.name, line, why);
     if (f.kind == QuestionKind::Ftv) {
       const bool vr = at(s, 9) == 'V' && at(s, 10) == 'R';
       ++f.types[vr ? std::string("VR") : std::string(1, at(s, 9))];
@@ -277,8 +302,8 @@ class ScratchFolder {
   std::string path_;
 };
 
-// Cuts the style's range the way a pass would, accepting every proposal, and reports sectors
-// over the room of the availability tables.
+// Cuts the style's range the way a pass would, accepting every proposal, and reports a sector
+// without regular questions.
 void check_sectors(Program& p, const std::string& style_file, Report& report, std::ostream& out) {
   RunState& rs = p.rs;
   range_totals(rs);
@@ -311,24 +336,10 @@ void check_sectors(Program& p, const std::string& style_file, Report& report, st
     rs.MINQZ = rs.TQUEST / rs.SECTORS;
     cut_by_questions(rs);
   }
-  int smallest = REGXX + 1;
-  for (int s = 1; s <= rs.SECTORS; ++s) {
-    smallest = std::min(smallest, rs.QPS[s]);
-    const std::string where = "sector " + std::to_string(s) + " (" + std::to_string(rs.BC[s]) +
-                              ":" + std::to_string(rs.BV[s]) + " to " + std::to_string(rs.EC[s]) +
-                              ":" + std::to_string(rs.EV[s]) + ")";
-    if (rs.QPS[s] > REGXX)
-      report.problem(style_file, 0,
-                     where + " holds " + std::to_string(rs.QPS[s]) + " regular questions; past " +
-                         std::to_string(REGXX) + " they share availability with earlier ones");
-    const std::pair<const char*, int> kinds[] = {
-        {"FTV", rs.FPS[s]}, {"CV Ref", rs.RPS[s]}, {"CO Ref", rs.OPS[s]}, {"SIT", rs.SPS[s]}};
-    for (const auto& [kind, n] : kinds)
-      if (n > SPXX)
-        report.problem(style_file, 0,
-                       where + " holds " + std::to_string(n) + " " + kind + " questions; past " +
-                           std::to_string(SPXX) + " they share availability with earlier ones");
-  }
+  // Every question of a sector has its own availability however large the sector, so only a
+  // sector without regular questions limits the style.
+  int smallest = INT_MAX;
+  for (int s = 1; s <= rs.SECTORS; ++s) smallest = std::min(smallest, rs.QPS[s]);
   if (smallest == 0) report.problem(style_file, 0, "a sector holds no regular questions");
   out << style_file << ": " << rs.SECTORS << " sectors by "
       << (mode == 'C'   ? "chapter"

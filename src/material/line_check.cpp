@@ -63,7 +63,14 @@ std::vector<std::string> field_problems(const std::string& line, QuestionKind ki
     out.push_back("column 6 should hold a tab after the reference");
   switch (kind) {
     case QuestionKind::Regular:
-      if (field_from(line, 7).empty()) out.push_back("no question text from column 7");
+      if (field_from(line, 7).empty()) {
+        out.push_back("no question text from column 7");
+      } else {
+        // The answer follows the question after a tab.
+        const size_t tab = line.find('\t', 6);
+        if (tab == std::string::npos || field_from(line, tab + 2).empty())
+          out.push_back("no answer: a tab and the answer should follow the question");
+      }
       break;
     case QuestionKind::CvRef:
     case QuestionKind::CoRef: {

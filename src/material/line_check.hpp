@@ -29,8 +29,9 @@ class ReferenceWalk {
 };
 
 // What is wrong with a question line beyond its reference: the tab in column 6, the fields and
-// labels its kind needs, the FTV type letter, the SIT quotation and answer, and a line longer
-// than its kind's read length. `line` is the whole line as stored.
+// labels its kind needs (a regular question's answer after a tab), the FTV type letter, the SIT
+// quotation and answer, and a line longer than its kind's read length. `line` is the whole line as
+// stored.
 std::vector<std::string> field_problems(const std::string& line, QuestionKind kind);
 
 }  // namespace halvorin

@@ -21,4 +21,12 @@ void load_position(const RunState& rs, int x, QuestionText& t);
 // The type letter of position x in the quiz's pattern.
 char type_at(const RunState& rs, int x);
 
+// Where the page layout sets a question's reference (7 characters, so it ends at column 78).
+constexpr int PAGE_REFERENCE_COLUMN = 72;
+// The page layout's first line of a question of pattern letter `type` (F, R, O, S, or any other
+// letter for a regular question) numbered `num`, up to where its reference is set; sets MARK1
+// where the rest begins and `rest` to the routine that writes it. A line longer than
+// PAGE_REFERENCE_COLUMN - 1 pushes the reference along.
+std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest);
+
 }  // namespace halvorin

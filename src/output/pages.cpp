@@ -9,8 +9,8 @@ namespace halvorin {
 
 namespace {
 
-constexpr int WIDTH = 78;    // characters of the header and the rules
-constexpr int REF_COL = 72;  // the reference starts here
+constexpr int WIDTH = 78;  // characters of the header and the rules
+constexpr int REF_COL = PAGE_REFERENCE_COLUMN;
 const std::string RULE(WIDTH, '_');
 
 std::string blanks(int n) { return std::string(static_cast<size_t>(std::max(n, 0)), ' '); }
@@ -51,12 +51,22 @@ std::string five_words(const QuestionText& t, int from, int& mark) {
 // Writes the first line of position x and returns the routine that writes its rest, with MARK1
 // set where the rest begins.
 RestFn first_line(const RunState& rs, TextWriter& f, QuestionText& t, int x) {
-  const std::string num = number_text(x, rs.AB, 2) + ". ";
+  RestFn rest = PRINTREST;
+  std::string s = page_first_line(t, type_at(rs, x), number_text(x, rs.AB, 2) + ". ", rest);
+  // The filler puts the reference in its columns; an overlong first line keeps it whole.
+  s += blanks(REF_COL - 1 - static_cast<int>(s.size()));
+  f.writeln(s + reference_of(t, rs.RLBK[x]));
+  return rest;
+}
+
+}  // namespace
+
+std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest) {
   const std::string ch = chapter_of(t);
   const std::string v = verse_of(t);
   std::string s;
-  RestFn rest = PRINTREST;
-  switch (type_at(rs, x)) {
+  rest = PRINTREST;
+  switch (type) {
     case 'R':
       s = chars(t, 7, 8) + "    " + num + "According to Acts chapter " + ch + " verse " + v + ", ";
       t.MARK1 = 9;
@@ -88,13 +98,8 @@ RestFn first_line(const RunState& rs, TextWriter& f, QuestionText& t, int x) {
       s = "      " + num + chars(t, 7, t.MARK1 - 1);
       break;
   }
-  // The filler puts the reference in its columns; an overlong first line keeps it whole.
-  s += blanks(REF_COL - 1 - static_cast<int>(s.size()));
-  f.writeln(s + reference_of(t, rs.RLBK[x]));
-  return rest;
+  return s;
 }
-
-}  // namespace
 
 void write_pages(const RunState& rs, TextWriter& f) {
   int page = 1;
