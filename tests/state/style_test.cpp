@@ -74,6 +74,12 @@ TEST(Tables, IndexOutsideTheBoundsThrowsNamingTheTable) {
   avail(30, 200) = true;
   EXPECT_THROW(avail(31, 1), InternalError);
   EXPECT_THROW(avail(1, 201), InternalError);
+  GrowTable2<bool, 30, 200> wide("REGQUESTION");  // widens keeping each row's entries
+  wide(30, 200) = wide(2, 1) = true;
+  EXPECT_THROW(wide(1, 201), InternalError);
+  wide.make_room(250, true);
+  EXPECT_TRUE(wide(30, 200) && wide(2, 1) && !wide(1, 1) && !wide(2, 2) && wide(1, 250));
+  EXPECT_THROW(wide(1, 251), InternalError);
   EXPECT_EQ(at("ab", 3), ' ');  // past the end a line reads as blanks
   EXPECT_EQ(at("ab", 0), ' ');
   EXPECT_EQ(cut("abcdef", 4), "abcd");
