@@ -62,11 +62,15 @@ package)
   ;;
 fresh_clone)
   need git
-  git -C "$src" rev-parse --git-dir >/dev/null 2>&1 || { echo "skipped: not a git checkout"; exit 77; }
-  git clone -q "$src" "$tmp/clone" || fail "git clone"
+  # (safe.directory: the checkout may belong to another user than the one running the tests)
+  git -c safe.directory='*' -C "$src" rev-parse --git-dir >/dev/null 2>&1 || { echo "skipped: not a git checkout"; exit 77; }
+  git -c safe.directory='*' clone -q "$src" "$tmp/clone" || fail "git clone"
   # The build step of make run (its last step starts the program).
   make -C "$tmp/clone" -n run | grep -q "cmake --build build .*--target halvorin halvorin-material" || fail "make run does not build only the program"
+  start=$(date +%s)
   make -s -C "$tmp/clone" program >"$tmp/log" 2>&1 || { cat "$tmp/log"; fail "make program"; }
+  times >"$tmp/times"
+  echo "make run's build step: $(($(date +%s) - start)) s; CPU time (user, system): $(tail -n 1 "$tmp/times")"
   built="$(cd "$tmp/clone/build" && find . -path ./CMakeFiles -prune -o -type f -perm -u+x -print | sort)"
   [ "$(echo "$built" | tr '\n' ' ')" = "./halvorin ./tools/halvorin-material " ] || fail "make run built: $built"
   others="$(cd "$tmp/clone/build" && find . -name '*.o' -o -name '*.a' | grep -v -e '/halvorin_core\.dir/' -e '/halvorin\.dir/' -e '/halvorin-material\.dir/' -e '^\./libhalvorin_core\.a$')"
