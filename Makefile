@@ -4,28 +4,45 @@ SANBUILD   ?= build-sanitize
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_DIR   := $(BUILD)/demo
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+PREFIX     ?= /usr/local
+# What a quiz master needs: the program and the material generator, nothing else.
+PROGRAMS   := halvorin halvorin-material
 
-.PHONY: all deps build run test sanitize clean demo bench fuzz
+.PHONY: all deps build run test sanitize clean demo bench fuzz program install package
 
 all: build
 
 deps:
 	@sh scripts/install-deps.sh
 
+# Only what building the program needs (no test or benchmark libraries).
+program: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+
 $(BUILD)/CMakeCache.txt:
+	@sh scripts/install-deps.sh program
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) >/dev/null  # finds test libraries installed since the first configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-demo: build
+demo: program
 	@sh scripts/make-demo.sh $(BUILD) $(DEMO_DIR)
 
 run: demo
 	$(BUILD)/halvorin -C $(DEMO_DIR)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
+# PREFIX=DIR installs into a private tree.
+install: program
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same files, in $(BUILD).
+package: program
+	cd $(BUILD) && cpack -G DEB
 
 # Whole packets against the floor, growth with quizzes and material, index build figures.
 bench: deps $(BUILD)/CMakeCache.txt

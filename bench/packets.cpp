@@ -66,6 +66,9 @@ void make_material(Material& m, const std::string& root) {
   if (g.status != 0) throw std::runtime_error("the generator failed for profile " + m.profile);
   fs::copy_file(fs::path(HALVORIN_SOURCE_DIR) / "demo" / "Verses.txt", m.dir + "/Verses.txt",
                 fs::copy_options::overwrite_existing);
+  // The template of new styles, which every interactive run looks for at start-up.
+  fs::copy_file(fs::path(HALVORIN_SOURCE_DIR) / "demo" / "New.spe", m.dir + "/New.spe",
+                fs::copy_options::overwrite_existing);
 }
 
 void write_style(const Packet& p) {

@@ -1,13 +1,22 @@
 #!/bin/sh
 # Installs what the build needs on Debian when run as root; otherwise says what is missing.
+# Usage: install-deps.sh [program]   (program: only what building the program needs)
 missing=""
 command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
 command -v g++ >/dev/null 2>&1 || missing="$missing g++"
 command -v ninja >/dev/null 2>&1 || missing="$missing ninja-build"
 [ -f /usr/include/ncurses.h ] || [ -f /usr/include/ncursesw/ncurses.h ] || missing="$missing libncurses-dev"
-[ -d /usr/include/gtest ] || missing="$missing libgtest-dev"
-[ -f /usr/include/benchmark/benchmark.h ] || missing="$missing libbenchmark-dev"
-command -v tmux >/dev/null 2>&1 || missing="$missing tmux"
+if [ "$1" != program ]; then
+  [ -d /usr/include/gtest ] || missing="$missing libgtest-dev"
+  [ -f /usr/include/benchmark/benchmark.h ] || missing="$missing libbenchmark-dev"
+  command -v tmux >/dev/null 2>&1 || missing="$missing tmux"
+  # The install and package tests: git for the fresh clone, man and groff for the manual pages,
+  # dpkg-dev for the package's dependencies.
+  command -v git >/dev/null 2>&1 || missing="$missing git"
+  command -v man >/dev/null 2>&1 || missing="$missing man-db"
+  command -v groff >/dev/null 2>&1 || missing="$missing groff-base"
+  command -v dpkg-shlibdeps >/dev/null 2>&1 || missing="$missing dpkg-dev"
+fi
 [ -z "$missing" ] && exit 0
 if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
   echo "Installing:$missing"

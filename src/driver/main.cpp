@@ -2,6 +2,7 @@
 //   halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
+//   halvorin --init DIR
 #include <unistd.h>
 
 #include <csignal>
@@ -14,6 +15,7 @@
 #include <sstream>
 
 #include "driver/batch.hpp"
+#include "driver/league_folder.hpp"
 #include "driver/material_check.hpp"
 #include "driver/pass.hpp"
 #include "platform/batch_terminal.hpp"
@@ -30,6 +32,7 @@ const char* kUsage =
     "usage: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]\n"
     "       halvorin [-C DIR] --batch STYLE [--seed N]\n"
     "       halvorin [-C DIR] --check-material [STYLE]\n"
+    "       halvorin --init DIR\n"
     "\n"
     "Builds packets of quizzes on the book of Acts from the question material in the working\n"
     "directory.\n"
@@ -47,12 +50,15 @@ const char* kUsage =
     "  --check-material [STYLE]\n"
     "                          check the material files of STYLE (or every material file in the\n"
     "                          folder) and print one line per problem as FILE:LINE: what\n"
+    "  --init DIR              make DIR a league folder: the demo styles, their list and the\n"
+    "                          verse table, then the next steps\n"
     "  --help                  show this text\n"
     "  --version               show the version\n"
     "\n"
     "Exit status: 0 after Exit, a batch packet made or clean material; 1 a batch style that\n"
     "cannot be filled (the reason on stderr) or material problems found; 2 a file or material\n"
-    "error; 3 the key script ran out; 64 a bad command line; 70 an internal error.\n";
+    "error; 3 the key script ran out; 64 a bad command line; 70 an internal error; 130\n"
+    "interrupted (Ctrl-C). See man halvorin.\n";
 
 struct Options {
   std::string dir;
@@ -62,6 +68,7 @@ struct Options {
   bool batch = false;
   bool check = false;
   std::string style;  // of --batch or --check-material
+  std::string init;   // folder of --init
 };
 
 int usage_error(const std::string& what) {
@@ -72,6 +79,42 @@ int usage_error(const std::string& what) {
 void dump_screen(const Screen& screen, const std::string& file) {
   std::ofstream(file, std::ios::binary) << screen.text();
   std::ofstream(file + ".colors", std::ios::binary) << screen.colors();
+}
+
+// The demo that --init copies: installed beside the program (PREFIX/bin/halvorin finds
+// PREFIX/share/halvorin/demo), else the source tree the program was built from.
+std::string demo_folder() {
+  std::vector<std::string> candidates;
+  char exe[4096];
+  ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (n > 0) {
+    std::string bin(exe, static_cast<size_t>(n));
+    bin = bin.substr(0, bin.find_last_of('/'));
+    candidates.push_back(bin.substr(0, bin.find_last_of('/') + 1) + HALVORIN_DATA_DIR "/demo");
+  }
+  candidates.push_back(HALVORIN_SOURCE_DEMO);
+  return find_demo_folder(candidates);
+}
+
+int init_folder(const std::string& dir) {
+  std::string demo = demo_folder();
+  if (demo.empty()) {
+    std::cerr << "halvorin: the demo folder is missing (looked beside the program and in "
+              << HALVORIN_SOURCE_DEMO << "); reinstall the program\n";
+    return kExitFile;
+  }
+  try {
+    init_league_folder(demo, dir, std::cout);
+  } catch (const FileError& e) {
+    std::cerr << "halvorin: " << e.what() << "\n";
+    return kExitFile;
+  }
+  return 0;
+}
+
+std::string working_folder() {
+  char cwd[4096];
+  return ::getcwd(cwd, sizeof cwd) ? std::string(cwd) : std::string(".");
 }
 
 }  // namespace
@@ -103,6 +146,8 @@ int main(int argc, char** argv) {
     } else if (a == "--check-material") {
       opt.check = true;
       if (i + 1 < argc && argv[i + 1][0] != '-') opt.style = argv[++i];
+    } else if (a == "--init") {
+      if (!value(opt.init) || opt.init.empty()) return usage_error("--init needs a folder");
     } else if (a == "--seed") {
       std::string s;
       if (!value(s) || s.empty() || s.size() > 19 ||
@@ -118,6 +163,8 @@ int main(int argc, char** argv) {
   if ((opt.batch || opt.check) && !opt.keys.empty())
     return usage_error("--batch and --check-material need no --keys");
   if (opt.check && opt.seed) return usage_error("--check-material draws nothing; --seed is unused");
+  if (!opt.init.empty() && argc != 3) return usage_error("--init goes alone");
+  if (!opt.init.empty()) return init_folder(opt.init);
 
   // Files named on the command line are taken relative to where the program was started.
   std::string dump = opt.dump;
@@ -140,6 +187,19 @@ int main(int argc, char** argv) {
     std::cerr << "halvorin: " << opt.dir
               << ":0: cannot change to this folder: " << std::strerror(errno) << "\n";
     return kExitFile;
+  }
+
+  // The files every run reads, checked before the first screen rather than after a filled-in
+  // form (and before the test seam below starts counting file operations).
+  if (!opt.check) {
+    try {
+      check_league_folder(opt.batch ? StartCheck::Batch : StartCheck::Interactive);
+    } catch (const FileError& e) {
+      std::cerr << "halvorin: " << e.what() << "\n";
+      if (e.file() == "Specs.lst" && e.message().rfind("file not found", 0) == 0)
+        std::cerr << not_a_league_folder_hint(working_folder());
+      return kExitFile;
+    }
   }
 
   // Test seam: HALVORIN_FAULT_AT=n makes the n-th file operation of the run fail.

@@ -1,5 +1,6 @@
 // The one file that talks to curses: shows the Screen, reads keys, restores the terminal.
 #include <curses.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -35,6 +36,7 @@ class CursesTerminal : public Terminal {
     if (!screen_) throw FileError("terminal", 0, "cannot start the terminal (is TERM set?)");
     set_term(screen_);
     raw();
+    keep_interrupt_key();
     noecho();
     nonl();
     keypad(stdscr, TRUE);
@@ -73,6 +75,20 @@ class CursesTerminal : public Terminal {
   }
 
  private:
+  // Raw mode, but the terminal's interrupt key (Ctrl-C, or whatever `stty intr` names) and a
+  // break still raise SIGINT, which ends the program the way a SIGINT from outside does. The
+  // quit and suspend keys stay plain keys: they would stop the program with the screen unrestored.
+  static void keep_interrupt_key() {
+    termios t{};
+    if (::tcgetattr(0, &t) != 0) return;
+    t.c_lflag |= ISIG;
+    t.c_iflag |= BRKINT;
+    t.c_iflag &= static_cast<tcflag_t>(~IGNBRK);
+    t.c_cc[VQUIT] = _POSIX_VDISABLE;
+    t.c_cc[VSUSP] = _POSIX_VDISABLE;
+    if (::tcsetattr(0, TCSANOW, &t) == 0) def_prog_mode();
+  }
+
   void restore() {
     if (screen_) {
       endwin();
@@ -114,6 +130,10 @@ class CursesTerminal : public Terminal {
       render(screen);
       return;
     }
+    if (ch == 3) {  // Ctrl-C where the terminal's interrupt key is another one
+      pending_signal = SIGINT;
+      check_signal();
+    }
     if (ch == KEY_ENTER) ch = 13;
     if (ch == KEY_BACKSPACE || ch == 127) ch = 8;
     if (ch >= KEY_F(1) && ch <= KEY_F(10)) {
@@ -149,9 +169,10 @@ class CursesTerminal : public Terminal {
 
   chtype attr_for(const Cell& c) {
     if (mono_) {
-      // Highlights (a background other than the normal blue or black) show as reverse video.
-      bool hi = c.bg != 1 && c.bg != 0;
-      return hi ? A_REVERSE : A_NORMAL;
+      // Highlights (a background other than the normal blue or black) show as reverse video;
+      // the form's values (on black) in bold and underlined, apart from their labels.
+      if (c.bg != 1 && c.bg != 0) return A_REVERSE;
+      return c.bg == 0 ? A_BOLD | A_UNDERLINE : A_NORMAL;
     }
     chtype a = COLOR_PAIR(pair_for(c.fg, colors16_ ? c.bg : c.bg & 7));
     if (!colors16_ && c.fg >= 8) a |= A_BOLD;

@@ -1,5 +1,6 @@
 #include "state/style.hpp"
 
+#include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 #include "state/table.hpp"
 
@@ -19,42 +20,60 @@ int read_number(TextReader& in) {
   return v;
 }
 
+// Reads one item of the style file; a failure names the item as the form labels it.
+template <class Read>
+auto field(TextReader& in, const char* label, Read read) {
+  try {
+    return read();
+  } catch (const FileError& e) {
+    if (e.file() != in.name()) throw;
+    throw FileError(e.file(), e.line(), std::string(label) + ": " + e.message());
+  }
+}
+
 }  // namespace
 
 StyleValues read_style(TextReader& in) {
   StyleValues st;
-  st.LG = read_letter(in);
-  st.BCHAP = in.read_int();
-  st.BVER = read_number(in);
-  st.ECHAP = in.read_int();
-  st.EVER = read_number(in);
-  if (in.eof()) in.fail("the style file ends early: expected the output name");
+  auto letter = [&](const char* label) {
+    return field(in, label, [&] { return read_letter(in); });
+  };
+  auto number = [&](const char* label) {
+    return field(in, label, [&] { return read_number(in); });
+  };
+  auto first = [&](const char* label) { return field(in, label, [&] { return in.read_int(); }); };
+  st.LG = letter("Style level (L for the reduced material)");
+  st.BCHAP = first("Begin Chapter");
+  st.BVER = number("Begin Ver");
+  st.ECHAP = first("End Chapter");
+  st.EVER = number("End Ver");
+  if (in.eof()) in.fail("Name of Output File: the style file ends early");
   st.NAME4 = in.read_line(14);
-  st.LPP = read_number(in);
-  st.OUT = read_letter(in);
-  st.QMAX = read_number(in);
-  st.REGLST = read_letter(in);
-  st.AB = read_number(in);
-  st.IPC = read_number(in);
-  st.INDX = read_letter(in);
-  st.QNUM = read_number(in);
-  st.SEC1 = read_letter(in);
-  st.REPEATPCT = read_number(in);
-  st.SPMAX = read_number(in);
-  st.SPMIN = read_number(in);
-  st.FMAX = read_number(in);
-  st.FMIN = read_number(in);
-  st.RMAX = read_number(in);
-  st.RMIN = read_number(in);
-  st.OMAX = read_number(in);
-  st.OMIN = read_number(in);
-  st.SMAX = read_number(in);
-  st.SMIN = read_number(in);
-  st.PRIMPCT = read_number(in);
-  st.SPEARLY = read_number(in);
-  st.SPLATE = read_number(in);
-  st.SETSPC = read_letter(in);
-  if (in.eof()) in.fail("the style file ends early: expected the specialty type line");
+  st.LPP = number("Lines/Pg");
+  st.OUT = letter("Output (p/c/t)");
+  st.QMAX = number("Number of Questions per pack");
+  st.REGLST = letter("Reg (a/b/c)");
+  st.AB = number("A and B Questions begin on");
+  st.IPC = number("Pct Int");
+  st.INDX = letter("Reindex (y/n)");
+  st.QNUM = number("Number of Quizzes in this Run");
+  st.SEC1 = letter("Sector by Chp/Vrs/Que (c/v/q)");
+  st.REPEATPCT = number("Percent Eligible for Repeats");
+  st.SPMAX = number("Specialty Ranges Total Max");
+  st.SPMIN = number("Specialty Ranges Total Min");
+  st.FMAX = number("FTV Type Max");
+  st.FMIN = number("FTV Type Min");
+  st.RMAX = number("CV Ref Max");
+  st.RMIN = number("CV Ref Min");
+  st.OMAX = number("CO Ref Max");
+  st.OMIN = number("CO Ref Min");
+  st.SMAX = number("Situation Max");
+  st.SMIN = number("Situation Min");
+  st.PRIMPCT = number("Pct Prim FTV");
+  st.SPEARLY = number("Specialties may appear (from)");
+  st.SPLATE = number("Specialties may appear (to)");
+  st.SETSPC = letter("Set Specialty Quest nos (y/n)");
+  if (in.eof()) in.fail("Specialty types: the style file ends early");
   st.TYP = in.read_line(30);
   return st;
 }

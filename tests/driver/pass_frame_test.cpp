@@ -86,38 +86,51 @@ TEST(StyleList, ShiftDDeletesOnlyAStyleNameAndItsLineAndExitEnds) {
   EXPECT_TRUE(dir.exists("Chapters.spe"));  // the style's own file is kept
 }
 
+// Every failure ends with status 2 and a message naming the file, the line and (in a style file)
+// the field as the form labels it. The files every run reads are checked before the first screen:
+// with no keys at all the run ends there with status 2, not on a screen waiting for a key (3).
 TEST(BadInput, MissingAndBrokenFilesExitWithTwoAndName) {
+  auto replace_line = [](const char* file, size_t at, const char* text) {
+    return [=](const TempDir& d) {
+      auto l = d.lines(file);
+      l[at] = text;
+      d.write_lines(file, l);
+    };
+  };
   struct Case {
     const char* what;
     std::function<void(const TempDir&)> damage;
     const char* keys;
     const char* message;
   } cases[] = {
-      {"no style list", [](const TempDir& d) { d.remove("Specs.lst"); }, "Enter",
+      {"no style list", [](const TempDir& d) { d.remove("Specs.lst"); }, "",
        "Specs.lst:0: file not found"},
-      {"no style file", [](const TempDir& d) { d.remove("Weekly.spe"); }, "Enter",
-       "Weekly.spe:0: file not found"},
-      {"no template", [](const TempDir& d) { d.remove("New.spe"); }, "Up Up Enter",
-       "New.spe:0: file not found"},
-      {"non-number in a style",
-       [](const TempDir& d) {
-         auto l = d.lines("Weekly.spe");
-         l[6] = "twenty";
-         d.write_lines("Weekly.spe", l);
-       },
-       "Enter", "Weekly.spe:7: expected a number"},
+      {"no verse table", [](const TempDir& d) { d.remove("Verses.txt"); }, "",
+       "Verses.txt:0: file not found"},
       {"short verse table",
        [](const TempDir& d) {
-         d.write_lines("Verses.txt", {"26", "47", "26"});
+         d.write_lines("Verses.txt", {"26", "47"});
        },
-       "Enter Esc Enter", "Verses.txt:4: the verse table needs 28 lines"},
-      {"output name with a path",
+       "", "Verses.txt:3: the verse table needs 28 lines"},
+      {"no template", [](const TempDir& d) { d.remove("New.spe"); }, "",
+       "New.spe:0: file not found"},
+      {"broken template", replace_line("New.spe", 4, "x"), "",
+       "New.spe:5: Lines/Pg: expected a number"},
+      {"no style file", [](const TempDir& d) { d.remove("Weekly.spe"); }, "Enter",
+       "Weekly.spe:0: file not found"},
+      {"non-number in a style", replace_line("Weekly.spe", 11, "twelve"), "Enter",
+       "Weekly.spe:12: Number of Quizzes in this Run: expected a number"},
+      {"second number of a line", replace_line("Weekly.spe", 2, "28 end"), "Enter",
+       "Weekly.spe:3: End Ver: expected a number"},
+      {"style cut short",
        [](const TempDir& d) {
          auto l = d.lines("Weekly.spe");
-         l[3] = "../out";
+         l.resize(27);
          d.write_lines("Weekly.spe", l);
        },
-       "Enter Esc Enter", "Weekly.spe:4: '../out' is not a plain file name"},
+       "Enter", "Set Specialty Quest nos (y/n): the style file ends early"},
+      {"output name with a path", replace_line("Weekly.spe", 3, "../out"), "Enter Esc Enter",
+       "Weekly.spe:4: '../out' is not a plain file name"},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -127,6 +140,16 @@ TEST(BadInput, MissingAndBrokenFilesExitWithTwoAndName) {
     EXPECT_EQ(r.status, 2) << c.what << ": " << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
   }
+}
+
+// A folder that is not a league folder says so and names both ways out.
+TEST(BadInput, AnEmptyFolderPointsToMinusCAndInit) {
+  TempDir dir;
+  auto r = run_halvorin(dir, "");
+  EXPECT_EQ(r.status, 2);
+  for (const char* hint :
+       {"Specs.lst:0: file not found", "halvorin -C FOLDER", "halvorin --init FOLDER"})
+    EXPECT_NE(r.err.find(hint), std::string::npos) << hint << "\n" << r.err;
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ struct Session {
   explicit Session(const std::string& env = "") {
     testing::copy_demo(dir);
     testing::generate_material(dir, "small", 1);
-    dir.write("run.sh", "cd " + dir.path() +
+    // The script outlives a Ctrl-C typed in the pane, which reaches it as well as the program.
+    dir.write("run.sh", "trap : INT\ncd " + dir.path() +
                             "\nsh -c 'echo $$ > pid; exec env TERM=xterm-256color " + env + " " +
                             HALVORIN_BIN + " --seed 3' 2>err\necho status=$?\n" +
                             "stty -a > stty\nsleep 60\n");
@@ -77,6 +78,25 @@ TEST(Signals, EachStopSignalAtEachKindOfScreenRestoresTheTerminal) {
       s.expect_restored(pane, 128 + sig, label);
     }
   }
+}
+
+// Ctrl-C typed at the form ends the program as SIGINT does: status 130, the terminal whole, the
+// style being edited unsaved, and nothing typed after it reaches the program.
+TEST(Signals, CtrlCAtTheFormEndsWithoutSavingTheStyle) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  Session s;
+  const std::string before = s.dir.read("Weekly.spe");
+  Pane pane("sh " + s.dir.file("run.sh"));
+  ASSERT_TRUE(pane.wait_for("Press Return to Choose a Quiz Style")) << pane.capture();
+  pane.keys("Enter");
+  ASSERT_TRUE(pane.wait_for("Quiz Configuration")) << pane.capture();
+  pane.keys("5");  // an edit in progress: Begin Chapter 5
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  pane.keys("C-c");
+  pane.keys("Escape Enter");  // would save the style if the program were still reading keys
+  s.expect_restored(pane, 130, "Ctrl-C at the form");
+  EXPECT_EQ(s.dir.read("Weekly.spe"), before);
+  EXPECT_FALSE(s.dir.exists("temp2.txt"));
 }
 
 TEST(Signals, AFileErrorExitRestoresTheTerminal) {
