@@ -31,8 +31,8 @@ struct RunState {
   int QMAX = 1, AB = 1, IPC = 50;
   char INDX = 'Y';
   int QNUM = 1, REPEATPCT = 0;
-  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
-      SMAX = 0, SMIN = 0;
+  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
+      SMIN = 0;
   int SPEARLY = 1, SPLATE = 1;
   std::string TYP;   // specialty type string; during the quiz loop the current quiz's pattern
   std::string NAME;  // quiz style name (at most 14)
@@ -92,6 +92,9 @@ struct RunState {
 
   // File names of the pass (built in steps 6 and 8) and the search result for the count file.
   std::string FN, NAME6, NAME7, PS;
+  // Set when a count file kept from an earlier pass no longer matched the material and was
+  // written again.
+  bool STALECOUNT = false;
   std::string REGFILE, FTVFILE, CVFILE, COFILE, SITFILE, COUNTFILE;
   std::string QUIFILE, INFFILE, NOTESFILE = "temp.txt";
 
