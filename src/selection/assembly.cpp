@@ -69,9 +69,9 @@ bool ask_accept(Program& p) {
 }
 
 // The listing of a combination below its heading (row 3), leaving the cursor on the prompt's
-// row. Up to 18 lines fit with an empty line either side; 19 or 20 go without them; more (only
-// a hand-edited style with fixed types holds that many) in two columns, so the listing never
-// reaches row 25 and the screen never scrolls.
+// row. Up to 18 lines fit with an empty line either side; 19 or 20 go without them; more (a
+// hand-edited style can ask for up to 30) in two columns, so the listing never reaches row 25
+// and the screen never scrolls.
 void show_combination(Console& con, const std::vector<std::string>& lines) {
   const int n = static_cast<int>(lines.size());
   if (n <= 18) {

@@ -31,8 +31,8 @@ struct RunState {
   int QMAX = 1, AB = 1, IPC = 50;
   char INDX = 'Y';
   int QNUM = 1, REPEATPCT = 0;
-  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
-      SMIN = 0;
+  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
+      SMAX = 0, SMIN = 0;
   int SPEARLY = 1, SPLATE = 1;
   std::string TYP;   // specialty type string; during the quiz loop the current quiz's pattern
   std::string NAME;  // quiz style name (at most 14)
