@@ -53,6 +53,13 @@ sanitize: deps
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Every file operation of a whole pass failed in turn, in each packet layout (long; not part of
+# make test). Prints the count of operations and the time per layout.
+.PHONY: faults
+faults: build
+	cd $(BUILD) && HALVORIN_ALL_FAULTS=$(JOBS) ./tests/reliability/test_reliability \
+		--gtest_filter='AllFaults.*'
+
 # Fuzz targets, then random-key runs of the sanitizer build (FUZZ_SECONDS per target,
 # KEYFUZZ_SECONDS for the keys); see scripts/fuzz.sh.
 fuzz: deps

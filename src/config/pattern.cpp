@@ -28,6 +28,11 @@ struct TypeLimits {
 
 std::string num(int v) { return std::to_string(v); }
 
+// "1 FTV question", "2 FTV questions".
+std::string questions(int v, const std::string& kind) {
+  return num(v) + (kind.empty() ? "" : " " + kind) + (v == 1 ? " question" : " questions");
+}
+
 // The type limits of the unit's style, the total first.
 std::vector<TypeLimits> type_limits(const ConfigUnit& cu) {
   return {{"total specialty", cu.SPMAX, cu.SPMIN, 20, ' '},
@@ -59,8 +64,8 @@ std::string check_fixed(const ConfigUnit& cu) {
     if (t.letter == ' ') continue;
     int held = static_cast<int>(std::count(typ.begin(), typ.end(), t.letter));
     if (held != t.max)
-      return std::string("The fixed types place ") + num(held) + " " + t.name +
-             " questions, but the " + t.name + " maximum is " + num(t.max) + ".";
+      return "The fixed types place " + questions(held, t.name) + ", but the " + t.name +
+             " maximum is " + num(t.max) + ".";
   }
   return {};
 }
@@ -83,8 +88,8 @@ std::string check_generated(const ConfigUnit& cu) {
            num(cu.SPMAX) + ".";
   const int window = cu.SPLATE - cu.SPEARLY + 1;
   if (window < cu.SPMAX)
-    return "Only " + num(window) + " questions are open to specialties, fewer than the total " +
-           "maximum, " + num(cu.SPMAX) + ".";
+    return "Only " + questions(window, "") + (window == 1 ? " is" : " are") +
+           " open to specialties, fewer than the total maximum, " + num(cu.SPMAX) + ".";
   return {};
 }
 

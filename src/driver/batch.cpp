@@ -66,8 +66,6 @@ std::map<std::string, std::string> batch_answers() {
 
 void run_batch(Program& p, const std::string& style, std::ostream& out) {
   ConfigUnit& cu = p.cu;
-  // The hand-over file reserves "Exit" for leaving the program.
-  if (style == "Exit") throw BatchRefused("\"Exit\" is not a quiz style");
   check_plain_name(style, "the command line", 0);
 
   // The style as the style list loads it; the form's checks are what every saved style passed.
@@ -105,6 +103,9 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
     out << ", " << rs.COUNTFILE;
   else
     out << " (count file " << rs.COUNTFILE << " reused)";
+  if (rs.STALECOUNT)
+    out << "\n  the count file " << rs.COUNTFILE
+        << " was rebuilt because it no longer matched the material";
   out << "\n  seed " << p.rng.seed() << "\n";
 }
 

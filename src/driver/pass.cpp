@@ -27,8 +27,9 @@ void read_verse_table(RunState& rs) {
 
 bool read_hand_over(Program& p) {
   TextReader in("temp2.txt");
-  p.rs.NAME = in.read_line(14);
-  if (p.rs.NAME == "Exit") {
+  p.rs.NAME = in.read_chars(14);
+  // The list's Exit entry is written without a line end; a style saved as "Exit" has one.
+  if (p.rs.NAME == "Exit" && in.eof()) {
     p.con.textcolor(15);
     p.con.textbackground(0);
     p.con.clrscr();
@@ -105,6 +106,11 @@ constexpr PassStep kSteps[] = {{make_patterns, "making the specialty patterns"},
 void begin_pass(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
+  p.seed_pass();
+  // The sector-repeat counters start afresh too: a pass must not depend on the one before it,
+  // or its seed would not make its packet again.
+  rs.NUM = 0;
+  rs.FIX = 0;
   rs.ABAND3 = false;
   con.clrscr();
   rs.RSET = 4;
@@ -137,9 +143,6 @@ PassEnd run_pass(Program& p) {
 }
 
 void run_program(Program& p) {
-  p.rs.NUM = 0;
-  p.rs.FIX = 0;
-  p.rs.ABAND3 = false;
   while (run_pass(p) != PassEnd::Exit) {
   }
 }

@@ -1,5 +1,7 @@
 // The material steps of a pass: file names, question counts (built or reused), range totals, the
 // feasibility checks, the summary line, the specialty quiz limits and the interrogative index.
+#include <vector>
+
 #include "config/style_list.hpp"
 #include "driver/steps.hpp"
 #include "driver/warnings.hpp"
@@ -26,13 +28,43 @@ void check_range(const RunState& rs) {
     refuse(3, "end", rs.ECHAP, rs.EVER);
 }
 
+// The index-being-built lines shown while the count file is written.
+void show_index_build(Console& con) {
+  CLR(con);
+  con.writeln("  Creating index of questions...");
+  con.writeln();
+}
+
 // Counts the five question files and writes the count file in the working directory.
 void build_index(Program& p) {
-  CLR(p.con);
-  p.con.writeln("  Creating index of questions...");
-  p.con.writeln();
+  show_index_build(p.con);
   build_counts(p.rs);
   write_count_file(p.rs, p.rs.COUNTFILE);
+}
+
+// A count file kept from an earlier pass is trusted only while it still describes the material:
+// the material is counted again (a fraction of a millisecond) and compared. A count file that
+// differs is written again from the new counts, as a rebuild would. True when it was rebuilt.
+bool rebuild_if_stale(Program& p) {
+  RunState& rs = p.rs;
+  build_counts(rs);
+  const CountTable* built[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
+  std::vector<CountTable> material;
+  for (const CountTable* t : built) material.push_back(*t);
+  load_count_file(rs, rs.COUNTFILE);
+  bool same = true;
+  for (size_t k = 0; k < material.size(); ++k)
+    for (int c = 1; c <= CHMAX && same; ++c)
+      for (int v = 1; v <= VMAX && same; ++v) same = (*built[k])(c, v) == material[k](c, v);
+  if (same) return false;
+  show_index_build(p.con);
+  rs.QCOUNT = material[0];
+  rs.FCOUNT = material[1];
+  rs.RCOUNT = material[2];
+  rs.OCOUNT = material[3];
+  rs.SCOUNT = material[4];
+  write_count_file(rs, rs.COUNTFILE);
+  return true;
 }
 
 void set_quiz_limits(RunState& rs) {
@@ -61,7 +93,11 @@ Step count_material(Program& p) {
   con.gotoxy(3, 3);
   rs.PS = search_path(rs.NAME7);
   bool reusable = !rs.PS.empty() && !find_file(rs.NAME7).empty();
-  if (!(rs.INDX == 'N' && reusable)) build_index(p);
+  rs.STALECOUNT = false;
+  if (!(rs.INDX == 'N' && reusable))
+    build_index(p);
+  else
+    rs.STALECOUNT = rebuild_if_stale(p);
 
   con.gotoxy(3, 3);
   con.write("Sectoring material...");

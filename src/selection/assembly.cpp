@@ -1,6 +1,7 @@
 #include "selection/assembly.hpp"
 
 #include <string>
+#include <vector>
 
 #include "material/counts.hpp"
 #include "platform/errors.hpp"
@@ -67,6 +68,30 @@ bool ask_accept(Program& p) {
   }
 }
 
+// The listing of a combination below its heading (row 3), leaving the cursor on the prompt's
+// row. Up to 18 lines fit with an empty line either side; 19 or 20 go without them; more (a
+// hand-edited style can ask for up to 30) in two columns, so the listing never reaches row 25
+// and the screen never scrolls.
+void show_combination(Console& con, const std::vector<std::string>& lines) {
+  const int n = static_cast<int>(lines.size());
+  if (n <= 18) {
+    con.writeln();
+    for (const std::string& line : lines) con.writeln(line);
+    con.writeln();
+    return;
+  }
+  if (n <= 20) {
+    for (const std::string& line : lines) con.writeln(line);
+    return;
+  }
+  const int rows = (n + 1) / 2;
+  for (int i = 0; i < n; ++i) {
+    con.gotoxy(i < rows ? 1 : 41, 4 + i % rows);
+    con.write(cut(lines[static_cast<size_t>(i)], 39));
+  }
+  con.gotoxy(1, 4 + rows);
+}
+
 // Fills the specialty positions in the service order until a combination is accepted.
 void choose_combination(Program& p, SelectionState& ss, const std::string& order,
                         bool& heading_written) {
@@ -98,10 +123,10 @@ void choose_combination(Program& p, SelectionState& ss, const std::string& order
       heading_written = true;
     }
     if (rs.V != 1) return;
-    con.writeln();
+    std::vector<std::string> lines;
     for (int pos = 1; pos <= rs.SECTORS; ++pos)
-      if (is_specialty(at(rs.TYP, pos))) con.writeln(question_line(rs, pos, ss.number_at[pos]));
-    con.writeln();
+      if (is_specialty(at(rs.TYP, pos))) lines.push_back(question_line(rs, pos, ss.number_at[pos]));
+    show_combination(con, lines);
     con.write("  Do you wish to accept this combination (y/n)? ");
     bool accepted = ask_accept(p);
     CLR(con);

@@ -93,6 +93,9 @@ struct RunState {
 
   // File names of the pass (built in steps 6 and 8) and the search result for the count file.
   std::string FN, NAME6, NAME7, PS;
+  // Set when a count file kept from an earlier pass no longer matched the material and was
+  // written again.
+  bool STALECOUNT = false;
   std::string REGFILE, FTVFILE, CVFILE, COFILE, SITFILE, COUNTFILE;
   std::string QUIFILE, INFFILE, NOTESFILE = "temp.txt";
 

@@ -59,7 +59,7 @@ TEST(PatternLimits, HandEditedStylesThatCannotMakeAPatternAreRefused) {
       {[](ConfigUnit& c) { c.SPEARLY = 16; }, "Only 3 questions"},
       {[](ConfigUnit& c) { c.SPLATE = 40; }, "within 1 to 30"},
       {[](ConfigUnit& c) { c.QMAX = 15; }, "a quiz has 15"},
-      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV questions, but"},
+      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV question, but"},
   };
   for (const auto& [edit, words] : cases) {
     PatternBench b;

@@ -6,12 +6,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <regex>
 #include <set>
+#include <thread>
 
 #include "support/harness.hpp"
 
@@ -55,9 +59,15 @@ ino_t inode(const std::string& path) {
 // A working folder with the demo styles and small generated material, after one whole run, so
 // there is an earlier packet, count file and used-question list to keep whole.
 struct Workshop {
-  Workshop() {
+  // `layout`: the packet layout of the demo style (P pages, C cards, T tab-separated lines).
+  explicit Workshop(char layout = 'P') {
     testing::copy_demo(base);
     testing::generate_material(base, "small", 1);
+    if (layout != 'P') {
+      std::vector<std::string> style = base.lines("Weekly.spe");
+      style[5] = std::string(1, layout);
+      base.write_lines("Weekly.spe", style);
+    }
     RunResult first = testing::run_halvorin(base, kWholeRun, {"--seed", "3"});
     EXPECT_EQ(first.status, 0) << first.err;
     before = snapshot(base.path());
@@ -132,8 +142,9 @@ class Faults : public ::testing::Test {
 // Runs `keys` with the n-th file operation failing, for a sample of n up to the run's last
 // operation: every one of the first 40, then a widening spread, then the last few.
 int inject_through(const Workshop& shop, const std::string& keys) {
-  auto [ref, reference] = shop.run(keys, "");
-  EXPECT_EQ(ref.status, 0) << ref.err;
+  const std::pair<RunResult, Files> fault_free = shop.run(keys, "");
+  const Files& reference = fault_free.second;  // captured below, which clang 14 needs
+  EXPECT_EQ(fault_free.first.status, 0) << fault_free.first.err;
   int injected = 0;
   auto faulted = [&](long n) {
     auto [r, files] = shop.run(keys, "HALVORIN_FAULT_AT=" + std::to_string(n));
@@ -260,6 +271,63 @@ TEST_F(Faults, AWorkingFolderThatCannotBeWrittenIsReported) {
   });
   expect_clear_failure(r, "read-only folder");
   expect_whole(files, shop_->before, reference, "read-only folder");
+}
+
+// Every file operation of a whole pass fails in turn, in each packet layout: thousands of runs,
+// so only `make faults` runs it (HALVORIN_ALL_FAULTS=JOBS, the runs made at once;
+// HALVORIN_FAULT_LAYOUTS picks layouts, all three by default).
+TEST(AllFaults, EveryFileOperationOfAWholePassInEachLayout) {
+  const char* jobs_text = std::getenv("HALVORIN_ALL_FAULTS");
+  if (!jobs_text) GTEST_SKIP() << "a long run: make faults";
+  const int jobs = std::max(1, std::atoi(jobs_text));
+  const char* layouts = std::getenv("HALVORIN_FAULT_LAYOUTS");
+  for (char layout : std::string(layouts && *layouts ? layouts : "PCT")) {
+    const auto start = std::chrono::steady_clock::now();
+    Workshop shop(layout);
+    // Not a structured binding: clang 14 cannot capture one in the workers below.
+    const std::pair<RunResult, Files> fault_free = shop.run(kWholeRun, "");
+    const Files& reference = fault_free.second;
+    ASSERT_EQ(fault_free.first.status, 0) << fault_free.first.err;
+    // The run's operations: a fault past the last one lets the run end as without a fault.
+    long lo = 1, hi = 1L << 16;
+    ASSERT_EQ(shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(hi)).first.status, 0);
+    while (hi - lo > 1) {
+      long mid = (lo + hi) / 2;
+      (shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(mid)).first.status == 0 ? hi
+                                                                                         : lo) =
+          mid;
+    }
+    const long operations = lo;
+    std::mutex m;
+    long next = 1, failed = 0;
+    auto worker = [&] {
+      for (;;) {
+        long n;
+        {
+          std::lock_guard<std::mutex> lock(m);
+          if (next > operations || ::testing::Test::HasFailure()) return;
+          n = next++;
+        }
+        auto [r, files] = shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(n));
+        std::string label =
+            std::string("layout ") + layout + ", fault at operation " + std::to_string(n);
+        std::lock_guard<std::mutex> lock(m);
+        failed += r.status != 0;
+        expect_clear_failure(r, label);
+        expect_whole(files, shop.before, reference, label);
+      }
+    };
+    std::vector<std::thread> threads;
+    for (int j = 0; j < jobs; ++j) threads.emplace_back(worker);
+    for (std::thread& t : threads) t.join();
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
+            .count();
+    std::cout << "layout " << layout << ": " << operations << " file operations, " << failed
+              << " faulted runs ended with exit 2, " << seconds << " s with " << jobs << " at once"
+              << std::endl;
+    EXPECT_EQ(failed, operations);
+  }
 }
 
 }  // namespace
