@@ -21,32 +21,7 @@ std::string path(const char* to, const std::string& keys) { return std::string(t
 TEST(FormLayout, LabelsAndValuesAtTheirPlacesAndColours) {
   FormRun f(weekly(), "");
   EXPECT_EQ(f.where(), in_field("Begin Chapter"));
-  const char* rows[] = {
-      "              Quiz Configuration -- Press Return Here When Ready",
-      "    ______________________________________________________________________",
-      "    Begin:    A  Chapter:  1 Ver:  1     Number of Quizzes in this Run: 25",
-      "    End:      A  Chapter:  8 Ver: 40     Sector by Chp/Vrs/Que (c/v/q):  V",
-      "    Name of Quiz Style  : Weekly         Percent Eligible for Repeats : 10",
-      "    Name of Output File : Weekly         Specialty Ranges",
-      "    Lines/Pg:  66 Output (p/c/t):  P         Total        Min:  2  Max:  4",
-      "                                             FTV Type     Min:  1  Max:  2",
-      "    Number of Questions per pack: 20         CV Ref       Min:  0  Max:  1",
-      "                                             CO Ref       Min:  0  Max:  1",
-      "    A and B Questions begin on  : 20         Situation    Min:  0  Max:  1",
-      "    Specialties may appear  2 to  18     Pct Prim FTV:  59 Reg (a/b/c):  B",
-      "    Pct Int :  50  Reindex (y/n):  Y     Set Specialty Quest nos (y/n):  N",
-  };
-  int at_row[] = {3, 4, 6, 8, 10, 12, 14, 15, 16, 17, 18, 20, 22};
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(f.row(at_row[i]), pad_right(rows[i], 80)) << at_row[i];
-  for (int r : {5, 7, 9, 11, 13, 19, 21}) EXPECT_EQ(f.row(r), std::string(80, ' ')) << r;
-  const Cell& label = f.p.con.cell(5, 6);
-  EXPECT_EQ(std::pair(int{label.fg}, int{label.bg}), std::pair(14, 1));
-  EXPECT_EQ(f.p.con.cell(15, 3).fg, 14);
-  // Values light red on black: a number, the blank before a letter, a name's ten columns.
-  for (auto [c, r] : {std::pair(28, 6), {35, 14}, {36, 14}, {27, 10}, {36, 10}, {14, 6}}) {
-    EXPECT_EQ(f.p.con.cell(c, r).fg, 12) << c << "," << r;
-    EXPECT_EQ(f.p.con.cell(c, r).bg, 0) << c << "," << r;
-  }
+  expect_screen("config/golden/form.screen", f.p.con);
 }
 
 // Each case: a change to the style, the keys, and the value one number field ends with.
