@@ -42,6 +42,7 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
        [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 9, s.SPMAX = 5; }, std::nullopt},
       {"fixed types", fixed, std::nullopt},
       {"fixed FTV 1 to 2", [](StyleValues& s) { fixed(s), s.FMAX = 2; }, Field::FMIN},
+      {"fixed SIT 1 to 2", [](StyleValues& s) { fixed(s), s.SMAX = 2; }, Field::SMIN},
       {"begin 5:10 after end 5:3",
        [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = 10, s.EVER = 3; }, Field::BCHAP},
       {"begin 5:3 is end 5:3", [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 3; },

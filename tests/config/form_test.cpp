@@ -10,6 +10,7 @@ namespace {
 
 // Key paths from the Begin Chapter field, where the form opens.
 constexpr const char* kToLpp = "Down Down Down Down Left ";
+constexpr const char* kToQmax = "Down Down Down Down Left Down ";
 constexpr const char* kToSplate = "Down Down Down Down Down Down Down ";
 constexpr const char* kToQnum = "Right Right ";
 constexpr const char* kToSpmax = "Right Right Down Down Down ";
@@ -37,9 +38,11 @@ TEST(FormNumbers, EntriesAreBroughtWithinTheirLimits) {
       {nullptr, "\"3\"", &StyleValues::BCHAP, 3},  // one key from 3 up
       {nullptr, "\"29\"", &StyleValues::BCHAP, 28},
       {level_l, "\"12\"", &StyleValues::BCHAP, 9},
+      {level_l, "\"7\"", &StyleValues::BCHAP, 8},  // the reduced material has no chapter 7
       {[](StyleValues& s) { s.BVER = 40; }, "\"6\"", &StyleValues::BVER, 15},
       {[](StyleValues& s) { s.EVER = 5; }, "Down \"7\"", &StyleValues::EVER, 60},
       {nullptr, path(kToLpp, "\"5\" Enter"), &StyleValues::LPP, 18},
+      {nullptr, path(kToQmax, "\"35\" Enter"), &StyleValues::QMAX, 30},
       {nullptr, path(kToQnum, "\"0\" \"999\""), &StyleValues::QNUM, 150},  // 0 cannot start
       {[](StyleValues& s) { s.FMAX = 3; }, path(kToFmin, "\"25\""), &StyleValues::FMIN, 3},
       {[](StyleValues& s) { s.SPMIN = 4; }, path(kToSpmax, "\"1\" Enter"), &StyleValues::SPMAX, 4},
