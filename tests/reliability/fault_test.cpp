@@ -132,7 +132,10 @@ class Faults : public ::testing::Test {
 // Runs `keys` with the n-th file operation failing, for a sample of n up to the run's last
 // operation: every one of the first 40, then a widening spread, then the last few.
 int inject_through(const Workshop& shop, const std::string& keys) {
-  auto [ref, reference] = shop.run(keys, "");
+  // Plain references, not a structured binding: the lambda below captures the files.
+  const auto first_run = shop.run(keys, "");
+  const RunResult& ref = first_run.first;
+  const Files& reference = first_run.second;
   EXPECT_EQ(ref.status, 0) << ref.err;
   int injected = 0;
   auto faulted = [&](long n) {
