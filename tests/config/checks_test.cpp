@@ -93,6 +93,7 @@ TEST(Checks, HandEditedPairIsMendedWhereTheCursorIsSent) {
 TEST(Checks, HandEditedFileIsSavedOnlyOnceMended) {
   TempDir dir;
   copy_demo(dir);
+  const std::string list = dir.read("Specs.lst");
   auto lines = dir.lines("Weekly.spe");
   lines[6] = "99";   // questions per quiz
   lines[16] = "-1";  // FTV maximum
@@ -106,6 +107,7 @@ TEST(Checks, HandEditedFileIsSavedOnlyOnceMended) {
   EXPECT_EQ(saved[6], "20");
   EXPECT_EQ(saved[16], "2");
   EXPECT_EQ(saved[26], "18");
+  EXPECT_EQ(dir.read("Specs.lst"), list);  // saved under its own name: listed once still
 }
 
 }  // namespace
