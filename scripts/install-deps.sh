@@ -4,6 +4,8 @@
 missing=""
 command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
 command -v g++ >/dev/null 2>&1 || missing="$missing g++"
+# The suite is also built with clang (and the fuzzers need it).
+command -v clang++ >/dev/null 2>&1 || missing="$missing clang"
 command -v ninja >/dev/null 2>&1 || missing="$missing ninja-build"
 [ -f /usr/include/ncurses.h ] || [ -f /usr/include/ncursesw/ncurses.h ] || missing="$missing libncurses-dev"
 if [ "$1" != program ]; then

@@ -42,6 +42,7 @@ TEST(Checks, EachBrokenConditionSendsTheCursorToItsField) {
        [](StyleValues& s) { s.SPEARLY = 5, s.SPLATE = 9, s.SPMAX = 5; }, std::nullopt},
       {"fixed types", fixed, std::nullopt},
       {"fixed FTV 1 to 2", [](StyleValues& s) { fixed(s), s.FMAX = 2; }, Field::FMIN},
+      {"fixed SIT 1 to 2", [](StyleValues& s) { fixed(s), s.SMAX = 2; }, Field::SMIN},
       {"begin 5:10 after end 5:3",
        [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = 10, s.EVER = 3; }, Field::BCHAP},
       {"begin 5:3 is end 5:3", [](StyleValues& s) { s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 3; },
@@ -72,14 +73,10 @@ TEST(Checks, ErrorLineWaitsForEnterThenTheHeaderIsRestored) {
   st.SPMAX = 6;
   FormRun shown(st, "Esc \"x\" Esc");
   EXPECT_EQ(shown.where(), "configuration error line");
-  EXPECT_EQ(shown.row(3).substr(14, 50), "Incompatible Specs -- Press Return to go to Error ");
-  EXPECT_EQ(shown.p.con.cell(15, 3).fg, 15);
-  EXPECT_EQ(shown.p.con.cell(15, 3).bg, 4);
+  expect_screen("config/golden/checks_error.screen", shown.p.con);
   FormRun after(st, "Esc Enter");
   EXPECT_EQ(after.where(), in_field("Total Max"));
-  EXPECT_EQ(after.row(3).substr(14, 50), "Quiz Configuration -- Press Return Here When Ready");
-  EXPECT_EQ(after.p.con.cell(15, 3).fg, 14);
-  EXPECT_EQ(after.p.con.cell(15, 3).bg, 1);
+  expect_screen("config/golden/checks_after.screen", after.p.con);
 }
 
 // Both FTV values out of range: each is mended where the checks send the cursor, and no pair of
@@ -96,6 +93,7 @@ TEST(Checks, HandEditedPairIsMendedWhereTheCursorIsSent) {
 TEST(Checks, HandEditedFileIsSavedOnlyOnceMended) {
   TempDir dir;
   copy_demo(dir);
+  const std::string list = dir.read("Specs.lst");
   auto lines = dir.lines("Weekly.spe");
   lines[6] = "99";   // questions per quiz
   lines[16] = "-1";  // FTV maximum
@@ -109,6 +107,7 @@ TEST(Checks, HandEditedFileIsSavedOnlyOnceMended) {
   EXPECT_EQ(saved[6], "20");
   EXPECT_EQ(saved[16], "2");
   EXPECT_EQ(saved[26], "18");
+  EXPECT_EQ(dir.read("Specs.lst"), list);  // saved under its own name: listed once still
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ TEST(KeptPackets, SameSeedMakesTheSameBytes) {
     std::string keys = std::to_string(i) + "*Down Enter Esc 7*Enter Enter 3*Enter \"n\" Up Enter";
     RunResult r = run_halvorin(dir, keys, {"--seed", "5"});
     ASSERT_EQ(r.status, 0) << r.err << r.screen;
+    for (const auto& e : fs::directory_iterator(dir.path()))
+      EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << "left behind";
     for (const std::string ext : {".qui", ".inf"}) {
       std::string want = kept(name + ext);
       ASSERT_FALSE(want.empty()) << "no kept packet " << name + ext;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/program.hpp"
+#include "platform/screen.hpp"
 #include "platform/terminal.hpp"
 #include "support/harness.hpp"
 
@@ -56,6 +57,11 @@ inline std::string crlf(const std::vector<std::string>& lines) {
   std::string s;
   for (const auto& l : lines) s += l + "\r\n";
   return s;
+}
+
+// Compares a screen, its characters then its colours, with an expected text under tests/.
+inline void expect_screen(const std::string& path, const Screen& screen) {
+  expect_golden(path, screen.text() + screen.colors());
 }
 
 }  // namespace halvorin::testing

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -104,8 +105,8 @@ int RunResult::bg(int col, int r) const {
 
 RunResult run_command(const std::string& command) {
   TempDir scratch;
-  std::string cmd = command + " >" + quote(scratch.file("out")) + " 2>" + quote(scratch.file("err")) +
-                    " </dev/null";
+  std::string cmd = command + " >" + quote(scratch.file("out")) + " 2>" +
+                    quote(scratch.file("err")) + " </dev/null";
   int st = std::system(cmd.c_str());
   RunResult r;
   r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
@@ -125,6 +126,36 @@ RunResult run_halvorin(const TempDir& dir, const std::string& keys,
   r.screen = scratch.read("screen");
   r.colors = scratch.read("screen.colors");
   return r;
+}
+
+std::string test_data(const std::string& path) {
+  return slurp(std::string(HALVORIN_SOURCE_DIR) + "/tests/" + path);
+}
+
+std::vector<std::string> test_data_names(const std::string& folder, const std::string& suffix) {
+  std::vector<std::string> names;
+  for (const auto& e :
+       fs::directory_iterator(std::string(HALVORIN_SOURCE_DIR) + "/tests/" + folder))
+    if (e.path().filename().string().ends_with(suffix)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void expect_golden(const std::string& path, const std::string& got) {
+  const std::string full = std::string(HALVORIN_SOURCE_DIR) + "/tests/" + path;
+  if (std::getenv("HALVORIN_UPDATE_GOLDEN")) {
+    std::ofstream(full, std::ios::binary) << got;
+    return;
+  }
+  ASSERT_TRUE(fs::exists(full)) << "no expected text " << path;
+  const std::string want = slurp(full);
+  if (want == got) return;
+  // Name the first line that differs; the whole texts follow for the diff.
+  size_t line = 1, i = 0;
+  for (; i < want.size() && i < got.size() && want[i] == got[i]; ++i) line += want[i] == '\n';
+  ADD_FAILURE() << path << ": first difference on line " << line << "\n--- expected\n"
+                << want << "\n--- got\n"
+                << got;
 }
 
 }  // namespace halvorin::testing

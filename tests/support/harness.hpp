@@ -53,11 +53,11 @@ class DemoMaterialSuite : public ::testing::Test {
 };
 
 struct RunResult {
-  int status = -1;      // exit status (or 128 + signal)
-  std::string screen;   // the final screen: 25 lines of 80 characters
-  std::string colors;   // foregrounds then backgrounds, one hex digit per cell
-  std::string err;      // what the program wrote on stderr
-  std::string out;      // what it wrote on stdout
+  int status = -1;     // exit status (or 128 + signal)
+  std::string screen;  // the final screen: 25 lines of 80 characters
+  std::string colors;  // foregrounds then backgrounds, one hex digit per cell
+  std::string err;     // what the program wrote on stderr
+  std::string out;     // what it wrote on stdout
   // One row of the final screen (1..25), 80 characters.
   std::string row(int r) const;
   // The foreground and background of a cell (column, row from 1).
@@ -70,5 +70,13 @@ RunResult run_halvorin(const TempDir& dir, const std::string& keys,
                        const std::vector<std::string>& args = {});
 // Runs any command line through the shell and returns its status and output.
 RunResult run_command(const std::string& command);
+
+// A file under tests/ (path relative to it), read whole; empty when missing.
+std::string test_data(const std::string& path);
+// The names in a folder under tests/ that end in `suffix`, sorted.
+std::vector<std::string> test_data_names(const std::string& folder, const std::string& suffix);
+// Compares `got` with the expected text kept in a file under tests/. With HALVORIN_UPDATE_GOLDEN
+// set the file is written instead, so a deliberate change is one run and a review of the diff.
+void expect_golden(const std::string& path, const std::string& got);
 
 }  // namespace halvorin::testing
