@@ -1,11 +1,12 @@
 # Thin front end over CMake: the commands a newcomer needs.
 BUILD      ?= build
 SANBUILD   ?= build-sanitize
+WINBUILD   ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_DIR   := $(BUILD)/demo
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build run test sanitize clean demo bench fuzz
+.PHONY: all deps build run test sanitize clean demo bench fuzz windows windows-test
 
 all: build
 
@@ -41,5 +42,13 @@ sanitize: deps
 fuzz: deps
 	@sh scripts/fuzz.sh
 
+# The Windows programs cross-built with mingw-w64, and their zip; then their tests under wine and
+# the same material, packets and screens as the Linux build (scripts/windows.sh).
+windows:
+	@sh scripts/windows.sh build $(WINBUILD)
+
+windows-test: build
+	@sh scripts/windows.sh test $(WINBUILD) $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(WINBUILD)

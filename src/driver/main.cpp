@@ -2,11 +2,10 @@
 //   halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
-#include <unistd.h>
-
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -132,13 +131,16 @@ int main(int argc, char** argv) {
     ss << in.rdbuf();
     keys_text = ss.str();
   }
-  if (!dump.empty() && dump[0] != '/') {
-    char cwd[4096];
-    if (::getcwd(cwd, sizeof cwd)) dump = std::string(cwd) + "/" + dump;
+  std::error_code ec;
+  if (!dump.empty()) {
+    auto full = std::filesystem::absolute(dump, ec);
+    if (!ec) dump = full.string();
   }
-  if (!opt.dir.empty() && ::chdir(opt.dir.c_str()) != 0) {
-    std::cerr << "halvorin: " << opt.dir
-              << ":0: cannot change to this folder: " << std::strerror(errno) << "\n";
+  std::error_code cd;
+  if (!opt.dir.empty()) std::filesystem::current_path(opt.dir, cd);
+  if (cd) {
+    std::cerr << "halvorin: " << opt.dir << ":0: cannot change to this folder: " << cd.message()
+              << "\n";
     return kExitFile;
   }
 
@@ -157,7 +159,11 @@ int main(int argc, char** argv) {
     else if (!opt.keys.empty())
       term = std::make_unique<ScriptTerminal>(parse_key_script(keys_text, opt.keys));
     else
+#ifdef _WIN32
+      term = make_console_terminal();
+#else
       term = make_curses_terminal();
+#endif
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
     if (opt.batch)
       run_batch(*program, opt.style, std::cout);
@@ -186,6 +192,9 @@ int main(int argc, char** argv) {
   program.reset();
   term.reset();  // restores the real terminal
   if (signal_to_raise) {
+#ifdef _WIN32
+    return static_cast<int>(0xC000013AL);  // ended by Ctrl-C or the window closing
+#endif
     std::signal(signal_to_raise, SIG_DFL);
     std::raise(signal_to_raise);
   }

@@ -43,11 +43,11 @@ TEST_F(PacketRun, PagesOfTheWeeklyStyle) {
 }
 
 TEST_F(PacketRun, TabSeparatedLinesOfTheFixedStylePrintedTwice) {
-  ::setenv("HALVORIN_PRINTER", ("tee -a " + dir_->file("printed")).c_str(), 1);
+  set_env("HALVORIN_PRINTER", "tee -a " + dir_->file("printed"));
   auto lines =
       run("Down Down Enter Esc Enter Enter Enter Enter Enter \"y\" \"2\" Enter Enter Up Enter",
           "Fixed.qui");
-  ::unsetenv("HALVORIN_PRINTER");
+  unset_env("HALVORIN_PRINTER");
   EXPECT_EQ(count(lines, std::regex("^<pb>$")), 15u);
   EXPECT_EQ(count(lines, std::regex("^[ 0-9]*\t[^\t]*\t[^\t]*\t([^\t]*\t)?\\(A [ 1-9][0-9]:[ "
                                     "1-9][0-9]\\)$")),
