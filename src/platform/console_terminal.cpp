@@ -58,7 +58,12 @@ class ConsoleTerminal : public Terminal {
     drawn_.assign(Screen::kCols * Screen::kRows, ConsoleCell{'\x01', 0xFFFF});
   }
 
-  ~ConsoleTerminal() override { restore(); }
+  ~ConsoleTerminal() override {
+    restore();
+    // The program has unwound by now (the terminal goes last): a closing window may end it.
+    SetConsoleCtrlHandler(on_control, FALSE);
+    if (unwound) SetEvent(unwound);
+  }
 
   int read_key(const Screen& screen, const std::string&) override {
     fill_queue(screen);
@@ -84,8 +89,6 @@ class ConsoleTerminal : public Terminal {
     out_ = nullptr;
     SetConsoleMode(in_, old_in_mode_);
     SetConsoleMode(old_out_, old_out_mode_);
-    SetConsoleCtrlHandler(on_control, FALSE);
-    if (unwound) SetEvent(unwound);
   }
 
   void check_interrupt() {

@@ -53,7 +53,7 @@ std::string print_to_default_printer(const std::vector<std::string>& lines) {
   char name[512];
   DWORD size = sizeof name;
   if (!GetDefaultPrinterA(name, &size))
-    return "there is no default printer (set one in Windows, or set HALVORIN_PRINTER)";
+    return "there is no default printer; set one or HALVORIN_PRINTER";
   HDC dc = CreateDCA("WINSPOOL", name, nullptr, nullptr);
   if (!dc) return std::string("cannot open the printer '") + name + "'";
   int dpi_x = GetDeviceCaps(dc, LOGPIXELSX), dpi_y = GetDeviceCaps(dc, LOGPIXELSY);

@@ -115,6 +115,8 @@ int RunResult::bg(int col, int r) const {
   return i < colors.size() ? std::stoi(colors.substr(i, 1), nullptr, 16) : -1;
 }
 
+std::string shell_word(const std::string& s) { return quote(s); }
+
 RunResult run_command(const std::string& command) {
   TempDir scratch;
   std::string cmd =

@@ -71,6 +71,8 @@ RunResult run_halvorin(const TempDir& dir, const std::string& keys,
 // Runs any command line through the shell and returns its status and output.
 RunResult run_command(const std::string& command);
 
+// Quotes one word for the shell that run_command uses (sh, or cmd.exe on Windows).
+std::string shell_word(const std::string& s);
 // Sets or removes an environment variable of this process.
 void set_env(const std::string& name, const std::string& value);
 void unset_env(const std::string& name);
