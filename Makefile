@@ -1,6 +1,7 @@
 # Thin front end over CMake: the commands a newcomer needs.
 BUILD      ?= build
 SANBUILD   ?= build-sanitize
+WINBUILD   ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_DIR   := $(BUILD)/demo
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -8,7 +9,7 @@ PREFIX     ?= /usr/local
 # What a quiz master needs: the program and the material generator, nothing else.
 PROGRAMS   := halvorin halvorin-material
 
-.PHONY: all deps build run test sanitize clean demo bench fuzz program install package
+.PHONY: all deps build run test sanitize clean demo bench fuzz program install package windows windows-test
 
 all: build
 
@@ -65,5 +66,13 @@ faults: build
 fuzz: deps
 	@sh scripts/fuzz.sh
 
+# The Windows programs cross-built with mingw-w64, and their zip; then their tests under wine and
+# the same material, packets and screens as the Linux build (scripts/windows.sh).
+windows:
+	@sh scripts/windows.sh build $(WINBUILD)
+
+windows-test: build
+	@sh scripts/windows.sh test $(WINBUILD) $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(WINBUILD)

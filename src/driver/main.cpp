@@ -3,11 +3,16 @@
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
 //   halvorin --init DIR
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -85,13 +90,18 @@ void dump_screen(const Screen& screen, const std::string& file) {
 // PREFIX/share/halvorin/demo), else the source tree the program was built from.
 std::string demo_folder() {
   std::vector<std::string> candidates;
-  char exe[4096];
-  ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
-  if (n > 0) {
-    std::string bin(exe, static_cast<size_t>(n));
-    bin = bin.substr(0, bin.find_last_of('/'));
-    candidates.push_back(bin.substr(0, bin.find_last_of('/') + 1) + HALVORIN_DATA_DIR "/demo");
-  }
+  std::filesystem::path exe;
+#ifdef _WIN32
+  wchar_t buf[4096];
+  DWORD n = GetModuleFileNameW(nullptr, buf, 4096);
+  if (n > 0 && n < 4096) exe = std::filesystem::path(std::wstring(buf, n));
+#else
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n > 0) exe = std::string(buf, static_cast<size_t>(n));
+#endif
+  if (!exe.empty())
+    candidates.push_back((exe.parent_path().parent_path() / HALVORIN_DATA_DIR / "demo").string());
   candidates.push_back(HALVORIN_SOURCE_DEMO);
   return find_demo_folder(candidates);
 }
@@ -113,8 +123,9 @@ int init_folder(const std::string& dir) {
 }
 
 std::string working_folder() {
-  char cwd[4096];
-  return ::getcwd(cwd, sizeof cwd) ? std::string(cwd) : std::string(".");
+  std::error_code ec;
+  auto cwd = std::filesystem::current_path(ec);
+  return ec ? std::string(".") : cwd.string();
 }
 
 }  // namespace
@@ -179,13 +190,16 @@ int main(int argc, char** argv) {
     ss << in.rdbuf();
     keys_text = ss.str();
   }
-  if (!dump.empty() && dump[0] != '/') {
-    char cwd[4096];
-    if (::getcwd(cwd, sizeof cwd)) dump = std::string(cwd) + "/" + dump;
+  std::error_code ec;
+  if (!dump.empty()) {
+    auto full = std::filesystem::absolute(dump, ec);
+    if (!ec) dump = full.string();
   }
-  if (!opt.dir.empty() && ::chdir(opt.dir.c_str()) != 0) {
-    std::cerr << "halvorin: " << opt.dir
-              << ":0: cannot change to this folder: " << std::strerror(errno) << "\n";
+  std::error_code cd;
+  if (!opt.dir.empty()) std::filesystem::current_path(opt.dir, cd);
+  if (cd) {
+    std::cerr << "halvorin: " << opt.dir << ":0: cannot change to this folder: " << cd.message()
+              << "\n";
     return kExitFile;
   }
 
@@ -217,7 +231,11 @@ int main(int argc, char** argv) {
     else if (!opt.keys.empty())
       term = std::make_unique<ScriptTerminal>(parse_key_script(keys_text, opt.keys));
     else
+#ifdef _WIN32
+      term = make_console_terminal();
+#else
       term = make_curses_terminal();
+#endif
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
     if (opt.batch)
       run_batch(*program, opt.style, std::cout);
@@ -246,6 +264,9 @@ int main(int argc, char** argv) {
   program.reset();
   term.reset();  // restores the real terminal
   if (signal_to_raise) {
+#ifdef _WIN32
+    return static_cast<int>(0xC000013AL);  // ended by Ctrl-C or the window closing
+#endif
     std::signal(signal_to_raise, SIG_DFL);
     std::raise(signal_to_raise);
   }

@@ -1,15 +1,14 @@
 #include "driver/material_check.hpp"
 
-#include <dirent.h>
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <random>
 #include <regex>
 #include <set>
 
@@ -264,10 +263,9 @@ std::optional<QuestionKind> kind_of(const std::string& name) {
 
 std::vector<std::string> folder_files() {
   std::vector<std::string> names;
-  if (DIR* d = ::opendir(".")) {
-    while (dirent* e = ::readdir(d)) names.emplace_back(e->d_name);
-    ::closedir(d);
-  }
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -288,13 +286,21 @@ const FileSummary* source(const std::vector<FileSummary>& files, const std::stri
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string tmpl = "/tmp/halvorin-check.XXXXXX";
-    if (::mkdtemp(tmpl.data())) path_ = tmpl;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) return;
+    std::random_device rd;
+    for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
+      fs::path p = base / ("halvorin-check." + std::to_string(rd() % 1000000000u));
+      if (fs::create_directory(p, ec)) path_ = p.string();
+    }
   }
   ~ScratchFolder() {
     if (path_.empty()) return;
-    ::unlink((path_ + "/count").c_str());
-    ::rmdir(path_.c_str());
+    std::error_code ec;
+    std::filesystem::remove(path_ + "/count", ec);
+    std::filesystem::remove(path_, ec);
   }
   const std::string& path() const { return path_; }
 

@@ -1,6 +1,11 @@
 #include "platform/random.hpp"
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 #include <chrono>
 

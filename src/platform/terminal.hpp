@@ -43,5 +43,7 @@ std::vector<unsigned char> parse_key_script(const std::string& text, const std::
 
 // Opens the real terminal through curses; throws FileError when there is none.
 std::unique_ptr<Terminal> make_curses_terminal();
+// Opens the Windows console; throws FileError when there is none (Windows builds only).
+std::unique_ptr<Terminal> make_console_terminal();
 
 }  // namespace halvorin

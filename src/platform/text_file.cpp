@@ -1,12 +1,21 @@
 #include "platform/text_file.hpp"
 
-#include <dirent.h>
-#include <sys/stat.h>
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <io.h>
+#include <process.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "platform/errors.hpp"
@@ -30,8 +39,41 @@ std::string lower(std::string s) {
 }
 
 bool is_regular_file(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+#ifdef _WIN32
+constexpr char kPathSeparator = ';';
+int process_id() { return ::_getpid(); }
+// Writes the file's buffers through to the disk.
+bool sync_file(std::FILE* f) { return ::_commit(::_fileno(f)) == 0; }
+// Replaces `to` by `from` in one step, written through before it returns.
+bool replace_by(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
+}
+#else
+constexpr char kPathSeparator = ':';
+int process_id() { return ::getpid(); }
+bool sync_file(std::FILE* f) { return ::fsync(::fileno(f)) == 0; }
+bool replace_by(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+#endif
+
+// True for the names Windows keeps for devices (CON, PRN, AUX, NUL, COM1-9, LPT1-9), with any
+// extension and in any letter case: such a name opens the device, not a file.
+bool is_device_name(const std::string& name) {
+  std::string base = lower(name.substr(0, name.find('.')));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  static const std::array<const char*, 4> plain = {"con", "prn", "aux", "nul"};
+  for (const char* d : plain)
+    if (base == d) return true;
+  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) &&
+         base[3] >= '1' && base[3] <= '9';
 }
 
 }  // namespace
@@ -41,15 +83,15 @@ void inject_file_fault(long n) { fault_countdown = n; }
 std::string find_file_in(const std::string& dir, const std::string& name) {
   std::string prefix = (dir.empty() || dir == ".") ? "" : dir + "/";
   if (is_regular_file(prefix + name)) return prefix + name;
-  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-  if (!d) return {};
+  std::error_code ec;
+  std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end;
+  if (ec) return {};
   std::vector<std::string> matches;
   std::string want = lower(name);
-  while (dirent* e = ::readdir(d)) {
-    std::string n = e->d_name;
+  for (; it != end; it.increment(ec)) {
+    std::string n = it->path().filename().string();
     if (lower(n) == want && is_regular_file(prefix + n)) matches.push_back(n);
   }
-  ::closedir(d);
   if (matches.empty()) return {};
   if (matches.size() > 1) {
     std::sort(matches.begin(), matches.end());
@@ -63,10 +105,14 @@ std::string find_file_in(const std::string& dir, const std::string& name) {
 std::string find_file(const std::string& name) { return find_file_in(".", name); }
 
 void check_plain_name(const std::string& name, const std::string& source, int line) {
-  if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
-      name.find("..") != std::string::npos || name.find('\0') != std::string::npos)
+  // Style files travel between machines, so the rule is the same everywhere: no folders, no
+  // drive letters, no device names.
+  if (name.empty() || name.find_first_of(std::string("/\\:\0", 4)) != std::string::npos ||
+      name.find("..") != std::string::npos)
     throw FileError(source, line,
                     "'" + name + "' is not a plain file name in the working directory");
+  if (is_device_name(name))
+    throw FileError(source, line, "'" + name + "' is the name of a device, not of a file");
 }
 
 std::string search_path(const std::string& name) {
@@ -76,7 +122,7 @@ std::string search_path(const std::string& name) {
   if (!path) return {};
   std::stringstream ss(path);
   std::string dir;
-  while (std::getline(ss, dir, ':')) {
+  while (std::getline(ss, dir, kPathSeparator)) {
     if (dir.empty()) continue;
     std::string found = find_file_in(dir, name);
     if (!found.empty()) return found;
@@ -94,9 +140,10 @@ TextReader::TextReader(const std::string& name) : name_(name) {
   if (!in) throw FileError(name, 0, std::string("cannot open: ") + std::strerror(errno));
   // Read straight into the buffer, sized from the file's length when it can be told; whatever
   // follows (a file that grew meanwhile, or one whose length is not known) is appended.
-  struct stat st {};
-  if (::fstat(::fileno(in), &st) == 0 && st.st_size > 0) {
-    data_.resize(static_cast<size_t>(st.st_size));
+  std::error_code ec;
+  auto size = std::filesystem::file_size(path, ec);
+  if (!ec && size > 0) {
+    data_.resize(static_cast<size_t>(size));
     data_.resize(std::fread(data_.data(), 1, data_.size(), in));
   }
   char buf[1 << 14];
@@ -221,7 +268,7 @@ void TextReader::seek(size_t offset, int line) {
 TextWriter::TextWriter(const std::string& name, Mode mode) : name_(name), mode_(mode) {
   if (fault_now()) throw FileError(name, 0, "cannot create: injected fault");
   if (mode == Mode::Replace) {
-    tmp_ = name + ".tmp" + std::to_string(::getpid());
+    tmp_ = name + ".tmp" + std::to_string(process_id());
     f_ = std::fopen(tmp_.c_str(), "wb");
   } else {
     f_ = std::fopen(name.c_str(), mode == Mode::Append ? "ab" : "wb");
@@ -272,7 +319,7 @@ void TextWriter::writeln(const std::string& s) {
 void TextWriter::close() {
   if (!f_) return;
   bool ok = std::fflush(f_) == 0;
-  if (ok && mode_ == Mode::Replace) ok = ::fsync(::fileno(f_)) == 0;
+  if (ok && mode_ == Mode::Replace) ok = sync_file(f_);
   check(ok, "write failed");
   std::FILE* f = f_;
   f_ = nullptr;
@@ -285,7 +332,7 @@ void TextWriter::close() {
     if (fault_now())
       errno = EIO;  // an injected failure reads like a real one
     else
-      renamed = std::rename(tmp_.c_str(), name_.c_str()) == 0;
+      renamed = replace_by(tmp_, name_);
     if (!renamed) {
       std::string msg = std::string("cannot replace the file: ") + std::strerror(errno);
       std::remove(tmp_.c_str());

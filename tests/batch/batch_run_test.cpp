@@ -12,8 +12,8 @@ namespace halvorin::testing {
 namespace {
 
 RunResult batch(const TempDir& dir, const std::string& style, const std::string& seed) {
-  return run_command(std::string(HALVORIN_BIN) + " -C '" + dir.path() + "' --batch " + style +
-                     " --seed " + seed);
+  return run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) + " --batch " +
+                     style + " --seed " + seed);
 }
 
 // A copy of a demo style with some of its lines (1-based) replaced.

@@ -11,8 +11,8 @@ namespace halvorin::testing {
 namespace {
 
 RunResult check(const TempDir& dir, const std::string& style = "") {
-  return run_command(std::string(HALVORIN_BIN) + " -C '" + dir.path() + "' --check-material " +
-                     style);
+  return run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
+                     " --check-material " + style);
 }
 
 // The generator leaves now and then a regular question without its answer, and a situation too
@@ -143,10 +143,10 @@ TEST(MaterialCheck, CountFileOlderThanTheMaterialOrDifferingFromIt) {
   copy_demo(dir);
   generate_material(dir, "small", 1);
   tidy_material(dir);
-  ASSERT_EQ(
-      run_command(std::string(HALVORIN_BIN) + " -C '" + dir.path() + "' --batch Weekly --seed 1")
-          .status,
-      0);
+  ASSERT_EQ(run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
+                        " --batch Weekly --seed 1")
+                .status,
+            0);
   EXPECT_EQ(check(dir, "Weekly").status, 0);
   // The material changed after the count file was written.
   namespace fs = std::filesystem;

@@ -75,9 +75,9 @@ TEST(CountMaterial, ReusesACountFileOnlyWhenAskedAndInTheWorkingDirectory) {
   testing::TempDir elsewhere;
   elsewhere.write("count.59A", other_count_file());
   std::string old_path = std::getenv("PATH");
-  ::setenv("PATH", elsewhere.path().c_str(), 1);
+  testing::set_env("PATH", elsewhere.path());
   Step step = count_material(ip.p);
-  ::setenv("PATH", old_path.c_str(), 1);
+  testing::set_env("PATH", old_path);
   ASSERT_EQ(step, Step::Continue);
   EXPECT_EQ(ip.p.rs.PS, elsewhere.file("count.59A"));
   EXPECT_EQ(ip.p.rs.TQUEST, 8);

@@ -17,8 +17,8 @@ namespace {
 // Sets the print command for the life of the object.
 class PrinterCommand {
  public:
-  explicit PrinterCommand(const std::string& cmd) { ::setenv("HALVORIN_PRINTER", cmd.c_str(), 1); }
-  ~PrinterCommand() { ::unsetenv("HALVORIN_PRINTER"); }
+  explicit PrinterCommand(const std::string& cmd) { set_env("HALVORIN_PRINTER", cmd); }
+  ~PrinterCommand() { unset_env("HALVORIN_PRINTER"); }
 };
 
 const std::string kLong =

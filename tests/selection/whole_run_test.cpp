@@ -72,8 +72,8 @@ TEST(WholeRun, WholeBookSectorsKeepOneAvailabilityPerQuestion) {
       "nAAAAAAAAAAAAAAAAAnn");
   for (std::string f; std::getline(fields, f, '|');) style.push_back(f);
   dir.write_lines("Whole.spe", style);
-  RunResult r =
-      run_command(std::string(HALVORIN_BIN) + " -C '" + dir.path() + "' --batch Whole --seed 4");
+  RunResult r = run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
+                            " --batch Whole --seed 4");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const std::regex regular(
       "^ {1,3}[0-9]+\\. +([0-9]+) +([0-9]+)  A [ 1-9][0-9]:[ 1-9][0-9] {8}.*$");

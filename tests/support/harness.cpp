@@ -1,12 +1,14 @@
 #include "support/harness.hpp"
 
+#ifndef _WIN32
 #include <sys/wait.h>
-#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -23,18 +25,29 @@ std::string slurp(const std::string& path) {
   return ss.str();
 }
 
+#ifdef _WIN32
+// cmd.exe: double quotes (the tests' arguments hold none).
+std::string quote(const std::string& s) { return "\"" + s + "\""; }
+constexpr const char* kNoInput = " <NUL";
+#else
 std::string quote(const std::string& s) {
   std::string q = "'";
   for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return q + "'";
 }
+constexpr const char* kNoInput = " </dev/null";
+#endif
 
 }  // namespace
 
 TempDir::TempDir() {
-  std::string tmpl = (fs::temp_directory_path() / "halvorin-test-XXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = tmpl;
+  static std::mt19937_64 names{std::random_device{}()};
+  fs::path base = fs::temp_directory_path();
+  for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
+    fs::path p = base / ("halvorin-test-" + std::to_string(names() % 1000000000000ULL));
+    if (fs::create_directory(p)) path_ = p.generic_string();
+  }
+  if (path_.empty()) throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir() {
@@ -82,8 +95,8 @@ void copy_demo(const TempDir& dir) {
 }
 
 void generate_material(const TempDir& dir, const std::string& profile, int seed) {
-  std::string cmd = std::string(HALVORIN_MATERIAL_BIN) + " --out " + quote(dir.path()) +
-                    " --profile " + profile + " --seed " + std::to_string(seed);
+  std::string cmd = quote(HALVORIN_MATERIAL_BIN) + " --out " + quote(dir.path()) + " --profile " +
+                    profile + " --seed " + std::to_string(seed);
   RunResult r = run_command(cmd);
   if (r.status != 0) throw std::runtime_error("material generator failed: " + r.err);
 }
@@ -103,13 +116,22 @@ int RunResult::bg(int col, int r) const {
   return i < colors.size() ? std::stoi(colors.substr(i, 1), nullptr, 16) : -1;
 }
 
+std::string shell_word(const std::string& s) { return quote(s); }
+
 RunResult run_command(const std::string& command) {
   TempDir scratch;
-  std::string cmd = command + " >" + quote(scratch.file("out")) + " 2>" +
-                    quote(scratch.file("err")) + " </dev/null";
+  std::string cmd =
+      command + " >" + quote(scratch.file("out")) + " 2>" + quote(scratch.file("err")) + kNoInput;
+#ifdef _WIN32
+  // cmd.exe /c drops the first and last quote of a line that starts with one.
+  int st = std::system(("\"" + cmd + "\"").c_str());
+  RunResult r;
+  r.status = st;
+#else
   int st = std::system(cmd.c_str());
   RunResult r;
   r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+#endif
   r.out = scratch.read("out");
   r.err = scratch.read("err");
   return r;
@@ -119,7 +141,7 @@ RunResult run_halvorin(const TempDir& dir, const std::string& keys,
                        const std::vector<std::string>& args) {
   TempDir scratch;
   scratch.write("keys", keys);
-  std::string cmd = std::string(HALVORIN_BIN) + " -C " + quote(dir.path()) + " --keys " +
+  std::string cmd = quote(HALVORIN_BIN) + " -C " + quote(dir.path()) + " --keys " +
                     quote(scratch.file("keys")) + " --dump-screen " + quote(scratch.file("screen"));
   for (auto& a : args) cmd += " " + quote(a);
   RunResult r = run_command(cmd);
@@ -136,7 +158,8 @@ std::vector<std::string> test_data_names(const std::string& folder, const std::s
   std::vector<std::string> names;
   for (const auto& e :
        fs::directory_iterator(std::string(HALVORIN_SOURCE_DIR) + "/tests/" + folder))
-    if (e.path().filename().string().ends_with(suffix)) names.push_back(e.path().filename());
+    if (e.path().filename().string().ends_with(suffix))
+      names.push_back(e.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -156,6 +179,22 @@ void expect_golden(const std::string& path, const std::string& got) {
   ADD_FAILURE() << path << ": first difference on line " << line << "\n--- expected\n"
                 << want << "\n--- got\n"
                 << got;
+}
+
+void set_env(const std::string& name, const std::string& value) {
+#ifdef _WIN32
+  ::_putenv_s(name.c_str(), value.c_str());
+#else
+  ::setenv(name.c_str(), value.c_str(), 1);
+#endif
+}
+
+void unset_env(const std::string& name) {
+#ifdef _WIN32
+  ::_putenv_s(name.c_str(), "");
+#else
+  ::unsetenv(name.c_str());
+#endif
 }
 
 }  // namespace halvorin::testing

@@ -78,5 +78,10 @@ std::vector<std::string> test_data_names(const std::string& folder, const std::s
 // Compares `got` with the expected text kept in a file under tests/. With HALVORIN_UPDATE_GOLDEN
 // set the file is written instead, so a deliberate change is one run and a review of the diff.
 void expect_golden(const std::string& path, const std::string& got);
+// Quotes one word for the shell that run_command uses (sh, or cmd.exe on Windows).
+std::string shell_word(const std::string& s);
+// Sets or removes an environment variable of this process.
+void set_env(const std::string& name, const std::string& value);
+void unset_env(const std::string& name);
 
 }  // namespace halvorin::testing

@@ -177,7 +177,7 @@ TEST(MaterialGenerator, ProfilesHaveTheirShapes) {
 
 TEST(MaterialGenerator, CommandLine) {
   if (skip_without_generator()) GTEST_SKIP() << "no material generator";
-  const std::string bin = HALVORIN_MATERIAL_BIN;
+  const std::string bin = testing::shell_word(HALVORIN_MATERIAL_BIN);
   auto help = testing::run_command(bin + " --help");
   EXPECT_EQ(help.status, 0);
   for (const char* word : {"--out", "--seed", "--profile", "full", "small", "sparse", "LLFTV"})
