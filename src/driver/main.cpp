@@ -3,12 +3,6 @@
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
 //   halvorin --init DIR
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -87,21 +81,16 @@ void dump_screen(const Screen& screen, const std::string& file) {
 }
 
 // The demo that --init copies: installed beside the program (PREFIX/bin/halvorin finds
-// PREFIX/share/halvorin/demo), else the source tree the program was built from.
+// PREFIX/share/halvorin/demo, the Windows zip keeps it in the program's folder), else the
+// source tree the program was built from.
 std::string demo_folder() {
   std::vector<std::string> candidates;
-  std::filesystem::path exe;
-#ifdef _WIN32
-  wchar_t buf[4096];
-  DWORD n = GetModuleFileNameW(nullptr, buf, 4096);
-  if (n > 0 && n < 4096) exe = std::filesystem::path(std::wstring(buf, n));
-#else
-  char buf[4096];
-  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n > 0) exe = std::string(buf, static_cast<size_t>(n));
-#endif
-  if (!exe.empty())
+  const std::filesystem::path exe = program_file();
+  if (!exe.empty()) {
     candidates.push_back((exe.parent_path().parent_path() / HALVORIN_DATA_DIR / "demo").string());
+    // The Windows zip unpacks the demo beside the program.
+    candidates.push_back(exe.parent_path().string());
+  }
   candidates.push_back(HALVORIN_SOURCE_DEMO);
   return find_demo_folder(candidates);
 }

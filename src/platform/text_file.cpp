@@ -130,6 +130,19 @@ std::string search_path(const std::string& name) {
   return {};
 }
 
+std::string program_file() {
+#ifdef _WIN32
+  wchar_t buf[4096];
+  DWORD n = GetModuleFileNameW(nullptr, buf, 4096);
+  if (n == 0 || n >= 4096) return {};
+  return std::filesystem::path(std::wstring(buf, n)).string();
+#else
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+#endif
+}
+
 // ---- TextReader ----
 
 TextReader::TextReader(const std::string& name) : name_(name) {

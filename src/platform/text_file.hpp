@@ -105,6 +105,9 @@ void check_plain_name(const std::string& name, const std::string& source, int li
 // found (a plain name when in the working directory) or an empty string.
 std::string search_path(const std::string& name);
 
+// The running program's own file (empty when the system does not tell).
+std::string program_file();
+
 // Test seam: makes the n-th later file operation fail (0 = never). Counted: opens, writes, renames.
 void inject_file_fault(long n);
 
