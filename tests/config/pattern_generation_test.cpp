@@ -58,13 +58,8 @@ TEST(PatternLimits, HandEditedStylesThatCannotMakeAPatternAreRefused) {
       {[](ConfigUnit& c) { c.SPMAX = 6; }, "type maxima add up to 5"},
       {[](ConfigUnit& c) { c.SPEARLY = 16; }, "Only 3 questions"},
       {[](ConfigUnit& c) { c.SPLATE = 40; }, "within 1 to 30"},
-<<<<<<< HEAD
-      {[](ConfigUnit& c) { c.QMAX = 15; }, "a quiz has 15"},
-      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV question, but"},
-=======
       {[](ConfigUnit& c) { c.QMAX = 17; }, "a quiz has 17"},
-      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV questions, but"},
->>>>>>> i18
+      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV question, but"},
   };
   for (const auto& [edit, words] : cases) {
     PatternBench b;
