@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "driver/steps.hpp"
-#include "driver/thank.hpp"
 #include "platform/errors.hpp"
 #include "quiz_fixture.hpp"
 
@@ -30,13 +29,6 @@ void make_packet(QuizFixture& f, char out) {
   f.quiz("nn", {kLong, " 2: 1\tWhen did the Holy Spirit come?\tPentecost"});
   ASSERT_EQ(create_quiz_file(f.p), Step::Continue);
   OPUT(f.p);
-}
-
-TEST(Closing, ThankNamesTheOutputFiles) {
-  QuizFixture f;
-  THANK(f.p.con, "week3");
-  expect_screen("output/golden/thank.screen", f.p.con);
-  EXPECT_EQ(f.p.con.wherex(), 32);
 }
 
 TEST(Closing, ThePreviousPacketStaysWholeUntilTheNewOneIsComplete) {
