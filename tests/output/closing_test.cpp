@@ -2,12 +2,10 @@
 // printed copies.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "driver/steps.hpp"
-#include "driver/thank.hpp"
 #include "platform/errors.hpp"
 #include "quiz_fixture.hpp"
 
@@ -33,21 +31,6 @@ void make_packet(QuizFixture& f, char out) {
   OPUT(f.p);
 }
 
-std::vector<std::string> files_in(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-TEST(Closing, ThankNamesTheOutputFiles) {
-  QuizFixture f;
-  THANK(f.p.con, "week3");
-  expect_screen("output/golden/thank.screen", f.p.con);
-  EXPECT_EQ(f.p.con.wherex(), 32);
-}
-
 TEST(Closing, ThePreviousPacketStaysWholeUntilTheNewOneIsComplete) {
   QuizFixture f("\"n\"");
   f.dir.write("week3.qui", "old packet\r\n");
@@ -64,46 +47,41 @@ TEST(Closing, ThePreviousPacketStaysWholeUntilTheNewOneIsComplete) {
   EXPECT_EQ(f.dir.read("week3.inf"), "used questions\r\n");
   EXPECT_FALSE(f.p.rs.F8);
   EXPECT_FALSE(f.p.rs.F10);
-  EXPECT_EQ(files_in(f.dir.path()), (std::vector<std::string>{"week3.inf", "week3.qui"}));
+  for (const auto& e : std::filesystem::directory_iterator(f.dir.path()))  // nothing left beside
+    EXPECT_TRUE(e.path().filename() == "week3.inf" || e.path().filename() == "week3.qui")
+        << e.path();
   EXPECT_EQ(f.p.con.row_text(9).substr(0, 33), "  Do you wish to print it now? N ");
 }
 
-TEST(Closing, PrintsTheCopiesAskedForWithLinesCutAt79) {
-  QuizFixture f("\"q\" \"y\" \"x\" Enter Enter \"2\" Enter Enter");
-  PrinterCommand printer("tee -a " + f.dir.file("printed"));
-  make_packet(f, 'T');
-  EXPECT_EQ(finish_packet(f.p), Step::StartOver);
-  EXPECT_EQ(f.p.rs.C1, 2);
-  // The answer is echoed in capitals; a typed count that is no number is asked again.
-  EXPECT_EQ(f.p.con.row_text(9).substr(0, 32), "  Do you wish to print it now? Y");
-  EXPECT_EQ(f.p.con.row_text(11).substr(0, 21), "  How many copies? 2 ");
-  EXPECT_EQ(f.p.con.row_text(13).substr(0, 43), "  Be sure printer is ready and press return");
-
-  std::string one;
-  for (const auto& line : f.dir.lines("week3.qui")) one += line.substr(0, 79) + "\n";
-  EXPECT_EQ(f.dir.read("printed"), one + one);
-  EXPECT_GT(f.dir.lines("week3.qui")[3].size(), 79u);  // a line that is cut
-}
-
-TEST(Closing, NoCopiesPrintNothing) {
-  QuizFixture f("\"y\" \"0\" Enter Enter");
-  PrinterCommand printer("tee -a " + f.dir.file("printed"));
-  make_packet(f, 'P');
-  EXPECT_EQ(finish_packet(f.p), Step::StartOver);
-  EXPECT_FALSE(f.dir.exists("printed"));
-}
-
-TEST(Closing, AFailingPrinterIsReportedAndThePacketKept) {
-  QuizFixture f("\"Y\" \"1\" Enter Enter Enter");
-  PrinterCommand printer("exit 3; ");
-  make_packet(f, 'C');
-  EXPECT_EQ(finish_packet(f.p), Step::StartOver);
-  const std::string screen = f.p.con.text();
-  EXPECT_NE(screen.find("  Printing failed: the print command 'exit 3; ' failed (exit status 3)"),
-            std::string::npos)
-      << screen;
-  EXPECT_NE(screen.find("The quiz file week3.qui is kept."), std::string::npos);
-  EXPECT_EQ(f.dir.lines("week3.qui").size(), 18u * 3u);
+// The print dialogue: the answer is echoed in capitals, a typed count that is no number is asked
+// again, each copy is the quiz file with its lines cut at 79, and a failing print command is
+// reported with the packet kept.
+TEST(Closing, PrintsTheCopiesAskedFor) {
+  struct Case {
+    const char* name;
+    const char* keys;
+    const char* printer;  // a command, or empty for a copy appended to "printed"
+    char out;
+    int copies;
+  } cases[] = {
+      {"print_two", "\"q\" \"y\" \"x\" Enter Enter \"2\" Enter Enter", "", 'T', 2},
+      {"print_none", "\"y\" \"0\" Enter Enter", "", 'P', 0},
+      {"print_fails", "\"Y\" \"1\" Enter Enter Enter", "exit 3; ", 'C', 0},
+  };
+  for (const Case& c : cases) {
+    QuizFixture f(c.keys);
+    PrinterCommand printer(*c.printer ? c.printer : "tee -a " + f.dir.file("printed"));
+    make_packet(f, c.out);
+    EXPECT_EQ(finish_packet(f.p), Step::StartOver);
+    expect_screen("output/golden/" + std::string(c.name) + ".screen", f.p.con);
+    const auto lines = f.dir.lines("week3.qui");
+    ASSERT_GT(lines.size(), 3u) << c.name << ": the packet is kept";
+    std::string one, all;
+    for (const auto& line : lines) one += line.substr(0, 79) + "\n";
+    for (int k = 0; k < c.copies; ++k) all += one;
+    EXPECT_EQ(f.dir.read("printed"), all) << c.name;
+    EXPECT_TRUE(!c.copies || lines[3].size() > 79u) << c.name;  // a line that is cut
+  }
 }
 
 TEST(Closing, AbandonedInterrogativesAndCompletionNotices) {
@@ -117,10 +95,7 @@ TEST(Closing, AbandonedInterrogativesAndCompletionNotices) {
   // The script ends while the completion notice waits for Enter.
   EXPECT_THROW(finish_packet(f.p), ScriptEnded);
   EXPECT_EQ(f.p.rs.RSET, 7);
-  EXPECT_EQ(f.p.con.row_text(7).substr(0, 49), "    40 Percent interrogatives abandoned on quiz 3");
-  EXPECT_EQ(f.p.con.cell(5, 7).fg, 15);
-  EXPECT_EQ(f.p.con.cell(5, 7).bg, 4);
-  EXPECT_EQ(f.p.con.row_text(3).substr(19, 45), " Quizzes Complete -- Press Return to Continue");
+  expect_screen("output/golden/abandoned.screen", f.p.con);
 
   // Near the bottom of the screen the notice starts a fresh screen at row 5.
   QuizFixture g("");

@@ -17,20 +17,15 @@ struct PlainReader {
   size_t pos = 0;
   int line = 1;
   bool eof() const { return pos >= d.size(); }
-  bool eoln() const {
-    return eof() || d[pos] == '\n' || (d[pos] == '\r' && pos + 1 < d.size() && d[pos + 1] == '\n');
-  }
+  bool eoln() const { return eof() || d[pos] == '\n' || d.compare(pos, 2, "\r\n") == 0; }
   std::string read_chars(size_t max) {
-    size_t start = pos;
+    const size_t start = pos;
     while (pos - start < max && !eoln()) ++pos;
     return d.substr(start, pos - start);
   }
   void skip_line() {
     while (!eoln()) ++pos;
-    if (eof()) return;
-    if (d[pos] == '\r') ++pos;
-    if (!eof() && d[pos] == '\n') ++pos;
-    ++line;
+    if (!eof()) pos += d[pos] == '\r' ? 2 : 1, ++line;
   }
   std::string read_line(size_t max) {
     std::string s = read_chars(max);
@@ -56,15 +51,13 @@ TEST(LineReading, SpanSearchAgreesWithAPlainReader) {
     for (int step = 0; step < 30 && !want.eof(); ++step) {
       const size_t max = g() % 6;
       SCOPED_TRACE(::testing::Message() << "text '" << text << "' step " << step);
-      switch (g() % 4) {
+      switch (g() % 3) {
         case 0:
           ASSERT_EQ(got.read_chars(max), want.read_chars(max));
           break;
         case 1:
-          ASSERT_EQ(got.read_line(max), want.read_line(max));
-          break;
-        case 2:
-          ASSERT_EQ(std::string(got.view_line(max)), want.read_line(max));
+          ASSERT_EQ(step % 2 ? got.read_line(max) : std::string(got.view_line(max)),
+                    want.read_line(max));
           break;
         default:
           got.skip_line();
