@@ -6,13 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <regex>
 #include <set>
 #include <thread>
@@ -35,21 +34,12 @@ const char* const kDelete = "Down \"D\" Up Enter";
 
 using Files = std::map<std::string, std::string>;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-Files snapshot(const std::string& dir) {
+Files snapshot(const TempDir& dir) {
   Files m;
-  for (const auto& e : fs::directory_iterator(dir)) {
-    std::string name = e.path().filename().string();
-    m[name] = e.is_regular_file() ? slurp(e.path()) : "<folder>";
-  }
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    m[e.path().filename()] = e.is_regular_file() ? dir.read(e.path().filename()) : "<folder>";
   return m;
 }
-
-std::string shell_quote(const std::string& s) { return "'" + s + "'"; }
 
 ino_t inode(const std::string& path) {
   struct stat st {};
@@ -70,27 +60,24 @@ struct Workshop {
     }
     RunResult first = testing::run_halvorin(base, kWholeRun, {"--seed", "3"});
     EXPECT_EQ(first.status, 0) << first.err;
-    before = snapshot(base.path());
+    before = snapshot(base);
   }
-  // A fresh copy of the folder as it was before the run.
-  void lay_out(const TempDir& dir) const {
-    for (const auto& [name, text] : before) dir.write(name, text);
-  }
-  // Runs `keys` in a fresh copy, with a shell prefix (environment, limits) before the program.
-  // `replaced`, when given, receives the names of the files the run renamed into place.
+  // Runs `keys` in a fresh copy of the folder as it was before the run, with a shell prefix
+  // (environment, limits) before the program. `replaced`, when given, receives the names of the
+  // files the run renamed into place.
   std::pair<RunResult, Files> run(const std::string& keys, const std::string& prefix,
                                   const std::function<void(const TempDir&)>& prepare = {},
                                   std::set<std::string>* replaced = nullptr) const {
     TempDir dir;
-    lay_out(dir);
+    for (const auto& [name, text] : before) dir.write(name, text);
     if (prepare) prepare(dir);
     std::map<std::string, ino_t> inodes;
     for (const auto& [name, text] : before) inodes[name] = inode(dir.file(name));
     TempDir scratch;
     scratch.write("keys", keys);
-    RunResult r = run_command(prefix + " " + HALVORIN_BIN + " -C " + shell_quote(dir.path()) +
-                              " --keys " + shell_quote(scratch.file("keys")) + " --seed 3");
-    Files after = snapshot(dir.path());
+    RunResult r = run_command(prefix + " " + HALVORIN_BIN + " -C '" + dir.path() + "' --keys '" +
+                              scratch.file("keys") + "' --seed 3");
+    Files after = snapshot(dir);
     if (replaced)
       for (const auto& [name, ino] : inodes)
         if (fs::exists(dir.file(name)) && inode(dir.file(name)) != ino) replaced->insert(name);
@@ -123,79 +110,71 @@ void expect_whole(const Files& after, const Files& before, const Files& referenc
     EXPECT_TRUE(after.count(name)) << label << ": " << name << " was lost";
 }
 
-void expect_clear_failure(const RunResult& r, const std::string& label) {
-  EXPECT_EQ(r.status, 2) << label << "\n" << r.err;
+// Runs `keys` with a shell prefix (HALVORIN_FAULT_AT=N, limits) and a preparation; unless the
+// run ends well, expects one clear message, status 2, and every file whole. `folder` names a file
+// the preparation replaced by a folder.
+RunResult faulted(const Workshop& shop, const std::string& keys, const std::string& prefix,
+                  const Files& reference, const std::function<void(const TempDir&)>& prepare = {},
+                  const std::string& folder = "") {
+  auto [r, files] = shop.run(keys, prefix, prepare);
+  if (r.status == 0) return r;
+  const std::string label = prefix + " " + folder;
   static const std::regex message(R"(^halvorin: [^:\n]+:[0-9]+: [^\n]+\n$)");
+  EXPECT_EQ(r.status, 2) << label << "\n" << r.err;
   EXPECT_TRUE(std::regex_match(r.err, message)) << label << ": " << r.err;
+  Files before = shop.before;
+  if (!folder.empty()) before[folder] = "<folder>";
+  expect_whole(files, before, reference, label);
+  return r;
+}
+
+std::string fault_at(long n) { return "HALVORIN_FAULT_AT=" + std::to_string(n); }
+
+// The number of file operations of a run: a fault past the last one lets it end well.
+long operations(const Workshop& shop, const std::string& keys) {
+  long lo = 1, hi = 1L << 16;
+  EXPECT_EQ(shop.run(keys, fault_at(hi)).first.status, 0);
+  while (hi - lo > 1) {
+    const long mid = (lo + hi) / 2;
+    (shop.run(keys, fault_at(mid)).first.status == 0 ? hi : lo) = mid;
+  }
+  return lo;
 }
 
 class Faults : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { shop_ = new Workshop(); }
+  static void SetUpTestSuite() {
+    shop_ = new Workshop();
+    reference_ = shop_->run(kWholeRun, "").second;
+  }
   static void TearDownTestSuite() {
     delete shop_;
     shop_ = nullptr;
   }
   static inline Workshop* shop_ = nullptr;
+  static inline Files reference_;
 };
 
-// Runs `keys` with the n-th file operation failing, for a sample of n up to the run's last
-// operation: every one of the first 40, then a widening spread, then the last few.
-int inject_through(const Workshop& shop, const std::string& keys) {
-  const std::pair<RunResult, Files> fault_free = shop.run(keys, "");
-  const Files& reference = fault_free.second;  // captured below, which clang 14 needs
-  EXPECT_EQ(fault_free.first.status, 0) << fault_free.first.err;
-  int injected = 0;
-  auto faulted = [&](long n) {
-    auto [r, files] = shop.run(keys, "HALVORIN_FAULT_AT=" + std::to_string(n));
-    std::string label = "fault at operation " + std::to_string(n);
-    if (r.status == 0) return false;
-    ++injected;
-    expect_clear_failure(r, label);
-    expect_whole(files, shop.before, reference, label);
-    return true;
-  };
-  long n = 1;
-  for (; n <= 40; ++n)
-    if (!faulted(n)) return injected;
-  long last_hit = n - 1;
-  long miss = 0;
-  for (long step = 20; miss == 0; step = step * 3 / 2) {
-    n = last_hit + step;
-    if (faulted(n))
-      last_hit = n;
-    else
-      miss = n;
-    if (::testing::Test::HasFailure()) return injected;
+// The n-th file operation fails, for every one of the first 40, a widening spread, and the last
+// few of the run.
+TEST_F(Faults, FailingFileOperationsAreReportedAndLeaveFilesWhole) {
+  for (const char* keys : {kWholeRun, kDelete}) {
+    const Files reference = keys == kWholeRun ? reference_ : shop_->run(keys, "").second;
+    const long last = operations(*shop_, keys);
+    std::cout << "file operations in the run: " << last << "\n";
+    EXPECT_GE(last, keys == kWholeRun ? 50 : 3);
+    auto next = [&](long n) {
+      return n < 40 || n >= last - 6 ? n + 1 : std::min(n * 3 / 2, last - 6);
+    };
+    for (long n = 1; n <= last && !HasFailure(); n = next(n))
+      EXPECT_EQ(faulted(*shop_, keys, fault_at(n), reference).status, 2);
   }
-  // The last operation of the run lies between last_hit and miss.
-  while (miss - last_hit > 1) {
-    long mid = (last_hit + miss) / 2;
-    (faulted(mid) ? last_hit : miss) = mid;
-  }
-  for (long k = std::max(last_hit - 6, 41L); k < last_hit; ++k) faulted(k);
-  std::cout << "file operations in the run: " << last_hit << "\n";
-  return injected;
-}
-
-TEST_F(Faults, FailingFileOperationsThroughAWholeRunAreReportedAndLeaveFilesWhole) {
-  int injected = inject_through(*shop_, kWholeRun);
-  std::cout << "faults injected in a whole run: " << injected << "\n";
-  EXPECT_GT(injected, 50);
-}
-
-TEST_F(Faults, FailuresWhileDeletingAStyleKeepTheStyleList) {
-  int injected = inject_through(*shop_, kDelete);
-  std::cout << "faults injected while deleting a style: " << injected << "\n";
-  EXPECT_GE(injected, 3);
 }
 
 TEST_F(Faults, AFailedRenameLeavesTheOldFileInPlace) {
-  auto [ref, reference] = shop_->run(kWholeRun, "");
-  ASSERT_EQ(ref.status, 0);
   std::set<std::string> all;
-  auto [beyond, unused] = shop_->run(kWholeRun, "HALVORIN_FAULT_AT=8192", {}, &all);
-  ASSERT_EQ(beyond.status, 0) << "the run has more file operations than the search covers";
+  ASSERT_EQ(shop_->run(kWholeRun, fault_at(8192), {}, &all).first.status, 0)
+      << "the run has more file operations than the search covers";
   // Files that hold the user's work or the run's results, each replaced by renaming.
   for (const char* name :
        {"Weekly.spe", "pat.txt", "count.59B", "Weekly.inf", "Weekly.qui", "temp2.txt"}) {
@@ -204,73 +183,54 @@ TEST_F(Faults, AFailedRenameLeavesTheOldFileInPlace) {
     // rename came before n: the smallest such n is one past the rename.
     long lo = 1, hi = 8192;
     while (hi - lo > 1) {
-      long mid = (lo + hi) / 2;
+      const long mid = (lo + hi) / 2;
       std::set<std::string> replaced;
-      shop_->run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(mid), {}, &replaced);
+      shop_->run(kWholeRun, fault_at(mid), {}, &replaced);
       (replaced.count(name) ? hi : lo) = mid;
     }
-    const long rename_at = hi - 1;
     std::set<std::string> replaced;
-    auto [r, files] =
-        shop_->run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(rename_at), {}, &replaced);
-    std::string label = std::string("failed rename of ") + name;
-    expect_clear_failure(r, label);
+    auto [r, files] = shop_->run(kWholeRun, fault_at(hi - 1), {}, &replaced);
     EXPECT_NE(r.err.find(std::string(name) + ":0: cannot replace the file"), std::string::npos)
-        << label << ": " << r.err;
+        << name << ": " << r.err;
     // The reason given is a failure, never "Success" left over from an earlier call.
-    EXPECT_EQ(r.err.find("Success"), std::string::npos) << label << ": " << r.err;
-    EXPECT_FALSE(replaced.count(name)) << label;
-    EXPECT_EQ(files[name], shop_->before.at(name)) << label;
-    expect_whole(files, shop_->before, reference, label);
+    EXPECT_EQ(r.err.find("Success"), std::string::npos) << r.err;
+    EXPECT_FALSE(replaced.count(name)) << name;
+    EXPECT_EQ(files[name], shop_->before.at(name)) << name;
+    EXPECT_EQ(r.status, 2);
+    expect_whole(files, shop_->before, reference_, name);
   }
 }
 
-TEST_F(Faults, AFullDiskEndsTheRunCleanly) {
-  auto [ref, reference] = shop_->run(kWholeRun, "");
-  ASSERT_EQ(ref.status, 0);
+// A full disk (file size limits in KB that stop the count file, the packet or the used-question
+// list), a name the program writes taken by a folder, a folder that cannot be written.
+TEST_F(Faults, FullDiskTakenNamesAndAReadOnlyFolderEndTheRunCleanly) {
   int failed = 0;
-  // File size limits (KB) that stop the count file, the packet or the used-question list.
   for (int kb : {1, 8, 24, 48, 96}) {
-    std::string label = "file size limit " + std::to_string(kb) + " KB";
-    auto [r, files] = shop_->run(kWholeRun, "trap '' XFSZ; ulimit -f " + std::to_string(kb) + ";");
-    if (r.status == 0) continue;
-    ++failed;
-    expect_clear_failure(r, label);
-    EXPECT_NE(r.err.find("too large"), std::string::npos) << label << ": " << r.err;
-    expect_whole(files, shop_->before, reference, label);
+    RunResult r = faulted(*shop_, kWholeRun, "trap '' XFSZ; ulimit -f " + std::to_string(kb) + ";",
+                          reference_);
+    failed += r.status != 0;
+    EXPECT_TRUE(r.status == 0 || r.err.find("too large") != std::string::npos) << r.err;
   }
   EXPECT_GE(failed, 3);
-}
-
-TEST_F(Faults, ANameTakenByAFolderIsReportedAndNothingElseIsLost) {
-  auto [ref, reference] = shop_->run(kWholeRun, "");
-  ASSERT_EQ(ref.status, 0);
-  // Each of these is written in a whole run; a folder in its place cannot be replaced.
-  for (const char* name : {"Weekly.spe", "pat.txt", "count.59B", "Weekly.qui", "Weekly.inf",
-                           "temp2.txt", "temp.txt"}) {
-    std::string label = std::string("folder named ") + name;
-    auto [r, files] = shop_->run(kWholeRun, "", [&](const TempDir& dir) {
+  for (const std::string name : {"Weekly.spe", "pat.txt", "count.59B", "Weekly.qui", "Weekly.inf",
+                                 "temp2.txt", "temp.txt"}) {
+    const auto taken = [&](const TempDir& dir) {
       dir.remove(name);
       fs::create_directory(dir.file(name));
-    });
-    expect_clear_failure(r, label);
-    EXPECT_NE(r.err.find(name), std::string::npos) << label << ": " << r.err;
-    Files before = shop_->before;
-    before[name] = "<folder>";
-    expect_whole(files, before, reference, label);
+    };
+    RunResult r = faulted(*shop_, kWholeRun, "", reference_, taken, name);
+    EXPECT_NE(r.err.find(name), std::string::npos) << name << ": " << r.err;
   }
-}
-
-TEST_F(Faults, AWorkingFolderThatCannotBeWrittenIsReported) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root; the folder case covers it";
-  auto [ref, reference] = shop_->run(kWholeRun, "");
-  auto [r, files] = shop_->run(kWholeRun, "", [](const TempDir& dir) {
-    fs::permissions(dir.path(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-  });
-  expect_clear_failure(r, "read-only folder");
-  expect_whole(files, shop_->before, reference, "read-only folder");
+  if (::geteuid() == 0) return;  // permissions do not stop root; the folders above cover it
+  EXPECT_EQ(faulted(*shop_, kWholeRun, "", reference_,
+                    [](const TempDir& dir) {
+                      fs::permissions(
+                          dir.path(),
+                          fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                          fs::perm_options::remove);
+                    })
+                .status,
+            2);
 }
 
 // Every file operation of a whole pass fails in turn, in each packet layout: thousands of runs,
@@ -284,38 +244,12 @@ TEST(AllFaults, EveryFileOperationOfAWholePassInEachLayout) {
   for (char layout : std::string(layouts && *layouts ? layouts : "PCT")) {
     const auto start = std::chrono::steady_clock::now();
     Workshop shop(layout);
-    // Not a structured binding: clang 14 cannot capture one in the workers below.
-    const std::pair<RunResult, Files> fault_free = shop.run(kWholeRun, "");
-    const Files& reference = fault_free.second;
-    ASSERT_EQ(fault_free.first.status, 0) << fault_free.first.err;
-    // The run's operations: a fault past the last one lets the run end as without a fault.
-    long lo = 1, hi = 1L << 16;
-    ASSERT_EQ(shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(hi)).first.status, 0);
-    while (hi - lo > 1) {
-      long mid = (lo + hi) / 2;
-      (shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(mid)).first.status == 0 ? hi
-                                                                                         : lo) =
-          mid;
-    }
-    const long operations = lo;
-    std::mutex m;
-    long next = 1, failed = 0;
+    const Files reference = shop.run(kWholeRun, "").second;
+    const long last = operations(shop, kWholeRun);
+    std::atomic<long> next = 1, failed = 0;
     auto worker = [&] {
-      for (;;) {
-        long n;
-        {
-          std::lock_guard<std::mutex> lock(m);
-          if (next > operations || ::testing::Test::HasFailure()) return;
-          n = next++;
-        }
-        auto [r, files] = shop.run(kWholeRun, "HALVORIN_FAULT_AT=" + std::to_string(n));
-        std::string label =
-            std::string("layout ") + layout + ", fault at operation " + std::to_string(n);
-        std::lock_guard<std::mutex> lock(m);
-        failed += r.status != 0;
-        expect_clear_failure(r, label);
-        expect_whole(files, shop.before, reference, label);
-      }
+      for (long n; (n = next++) <= last && !::testing::Test::HasFailure();)
+        failed += faulted(shop, kWholeRun, fault_at(n), reference).status != 0;
     };
     std::vector<std::thread> threads;
     for (int j = 0; j < jobs; ++j) threads.emplace_back(worker);
@@ -323,10 +257,10 @@ TEST(AllFaults, EveryFileOperationOfAWholePassInEachLayout) {
     const auto seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
             .count();
-    std::cout << "layout " << layout << ": " << operations << " file operations, " << failed
+    std::cout << "layout " << layout << ": " << last << " file operations, " << failed
               << " faulted runs ended with exit 2, " << seconds << " s with " << jobs << " at once"
               << std::endl;
-    EXPECT_EQ(failed, operations);
+    EXPECT_EQ(failed, last);
   }
 }
 

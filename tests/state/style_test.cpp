@@ -10,10 +10,8 @@
 namespace halvorin {
 namespace {
 
-const char* kStyle =
-    "F\r\n3 7\r\n5 12\r\nWeek3\r\n60\r\nC\r\n18\r\nB\r\n15\r\n30\r\nN\r\n25\r\nQ\r\n10\r\n"
-    "4\r\n2\r\n2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n1\r\n89\r\n3\r\n17\r\nN\r\n"
-    "nnAAAAAAAAAAAAAAAnnnnnnnnnnnnn";  // the last line without a line end
+// A style file whose last line has no line end.
+const std::string kStyle = testing::test_data("state/golden/Week3.spe");
 
 TEST(StyleFile, LoadsEveryItemInOrderAndSavesTheSameText) {
   TextReader in = TextReader::from_text(kStyle, "Week3.spe");
@@ -31,8 +29,7 @@ TEST(StyleFile, LoadsEveryItemInOrderAndSavesTheSameText) {
   TextWriter out(dir.file("Week3.spe"), TextWriter::Mode::Create);
   write_style_lines(out, st);
   out.close();
-  const std::string text = kStyle;
-  EXPECT_EQ(dir.read("Week3.spe"), text.substr(0, text.rfind("\r\n") + 2));
+  EXPECT_EQ(dir.read("Week3.spe"), kStyle.substr(0, kStyle.rfind("\r\n") + 2));
 }
 
 TEST(StyleFile, CutsLongTextsAndNamesItsBrokenLine) {
@@ -46,7 +43,7 @@ TEST(StyleFile, CutsLongTextsAndNamesItsBrokenLine) {
   TextReader in2 = TextReader::from_text(bad, "bad.spe");
   try {
     read_style(in2);
-    FAIL();
+    ADD_FAILURE();
   } catch (const FileError& e) {
     EXPECT_EQ(e.line(), 5);
   }
