@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/program.hpp"
 #include "platform/terminal.hpp"
+#include "state/program.hpp"
 
 namespace halvorin::fuzz {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The configuration form: every value of the loaded style, edited field by field, then the
 // header line where Enter saves and Esc returns to the style list.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The fields of the configuration form as data: where each waits, how wide it is, what it
 // holds, which keys start an entry, and where each key leads from it.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -3,7 +3,7 @@
 // where single quizzes are reshuffled, and the pattern file the driver reads back.
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

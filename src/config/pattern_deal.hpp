@@ -3,7 +3,7 @@
 // attempt into the window with its extra regular cards, and the score of an attempt.
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

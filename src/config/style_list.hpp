@@ -1,7 +1,7 @@
 #pragma once
 // The configuration unit's entry and its style list: choose, delete, make a new style, leave;
 // load and save a style; the hand-over file to the driver.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

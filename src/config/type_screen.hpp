@@ -1,7 +1,7 @@
 #pragma once
 // The specialty type screen: with fixed specialty types the user places FTV, CV Ref, CO Ref and
 // SIT letters on the question numbers open to specialties.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

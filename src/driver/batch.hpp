@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The run driver: start-up and the loop of passes from the style list to the printed packet.
-#include "driver/program.hpp"
 #include "driver/steps.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

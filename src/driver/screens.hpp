@@ -1,6 +1,6 @@
 #pragma once
 // The driver's fixed screens: heading, warnings, combination menu lines, closing screen.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

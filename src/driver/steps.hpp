@@ -1,7 +1,7 @@
 #pragma once
 // The steps of a pass after the style is read, grouped by the part of the program that owns them.
 // Each returns StartOver where the pass goes back to the style list.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The two warnings that send the user back to the style list.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

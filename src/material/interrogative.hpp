@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

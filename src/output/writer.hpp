@@ -1,7 +1,7 @@
 #pragma once
 // The quiz packet writer: one quiz at a time appended to the open quiz file in the style's layout
 // (cards, pages or tab-separated lines).
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Sectoring by chapter: the quiz master says how many sectors each chapter of the range gives;
 // a chapter given none is joined with the chapters after it and the stretch is cut as a whole.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

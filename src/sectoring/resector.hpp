@@ -1,7 +1,7 @@
 #pragma once
 // Sectoring by individual questions: every sector gets a fixed number of regular questions and
 // the walk through the questions may share a verse between two neighbouring sectors.
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -2,7 +2,7 @@
 // The sector table: where each sector begins and ends and what it holds, two sectors to a line.
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -3,8 +3,8 @@
 // the interrogative share, the question texts and the quiz's block of the used-question list.
 #include <string>
 
-#include "driver/program.hpp"
 #include "selection/selection_state.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

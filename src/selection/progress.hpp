@@ -2,7 +2,7 @@
 // Progress messages and notes of the choosers.
 #include <string>
 
-#include "driver/program.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Regular question choice: a sector the quiz has not used, far from its neighbours' sectors, and a
 // question of it that earlier quizzes have not used up.
-#include "driver/program.hpp"
 #include "selection/selection_state.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The specialty choosers: one question of a specialty type for a pattern position, drawn from a
 // sector the quiz has not used yet, with recycling when the type runs out.
-#include "driver/program.hpp"
 #include "selection/selection_state.hpp"
+#include "state/program.hpp"
 
 namespace halvorin {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/program.hpp"
 #include "platform/screen.hpp"
 #include "platform/terminal.hpp"
+#include "state/program.hpp"
 #include "support/harness.hpp"
 
 namespace halvorin::testing {
