@@ -65,6 +65,23 @@ TEST_F(SelectionTest, AtZeroPercentNoSpecialtyRepeatsBeforeItsRecycleNote) {
   EXPECT_GE(recycled, 4 * 4);  // each kind recycles every 30 quizzes
 }
 
+// A sector holding more than a third of a kind's questions left gets the quiz's second one of
+// that kind, unless it gave the first.
+TEST_F(SelectionTest, SecondQuestionOfAKindPrefersASectorWithAThirdLeft) {
+  int checked = 0;
+  for (uint64_t seed = 1; seed <= 20; ++seed) {
+    start("", seed);
+    std::vector<SectorCounts> sectors = same(6, {4, 0, 2, 0, 0});
+    sectors[0].cv = 8;  // 8 of 18: more than a third, less than a half
+    layout(sectors, 1, "RnRnnn");
+    auto q = assemble(1)[0];
+    if (q.sector[1] == 1) continue;
+    EXPECT_EQ(q.sector[3], 1) << "seed " << seed;
+    ++checked;
+  }
+  EXPECT_GT(checked, 5);
+}
+
 TEST_F(SelectionTest, RegularQuestionsRecycleAfterMinqzAndEveryMinqz1MinusOneQuizzes) {
   layout(same(5, {20, 0, 0, 0, 0}), 10, "nnnnn");
   prog->rs.MINQZ = prog->rs.MINQZ1 = 3;
