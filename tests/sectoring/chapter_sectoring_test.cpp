@@ -1,5 +1,7 @@
 #include "sectoring/chapter_sectoring.hpp"
 
+#include <random>
+
 #include "bench.hpp"
 
 namespace halvorin {
@@ -58,6 +60,38 @@ TEST(ChapterSectoring, LayoutOfGroupsAndChaptersOfTheirOwn) {
     for (size_t k = 2; k < got.size(); k += 2) got.erase(got.begin() + static_cast<long>(k));
     EXPECT_EQ(got, c.want);
     testing::expect_partition(rs, false);
+  }
+}
+
+// Over many generated ranges and figures: every verse of the range lies in exactly one sector
+// (an empty sector holds none), and no sector reaches before the range or past its end.
+TEST(ChapterSectoring, EveryVerseOfTheRangeInExactlyOneSector) {
+  std::mt19937 rng(7);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int run = 0; run < 400; ++run) {
+    Bench b;
+    for (int c = 1; c <= CHMAX; ++c) b.rs.EVS[c] = pick(8, 40);
+    const int bc = pick(1, 27), ec = std::min(CHMAX, bc + pick(0, 5));
+    const int bv = pick(1, b.rs.EVS[bc]), ev = pick(bc == ec ? bv : 1, b.rs.EVS[ec]);
+    int sectors = 0;
+    for (int c = bc; c <= ec; ++c) sectors += b.rs.CS[c] = pick(c == ec, 3);
+    if (sectors > SCMAX) continue;
+    b.verses(1, CHMAX, 1);
+    RunState& rs = b.range(bc, bv, ec, ev, sectors);
+    lay_chapter_sectors(rs);
+    count_chapter_sectors(rs);
+    SCOPED_TRACE(::testing::PrintToString(std::vector<int>{bc, bv, ec, ev, run}));
+    for (int c = bc, v = bv; !after(c, v, ec, ev); v = v % rs.EVS[c] + 1, c += v == 1) {
+      int holders = 0;
+      for (int s = 1; s <= sectors; ++s)
+        holders += !after(rs.BC[s], rs.BV[s], c, v) && !after(c, v, rs.EC[s], rs.EV[s]);
+      ASSERT_EQ(holders, 1) << c << ":" << v;
+    }
+    for (int s = 1; s <= sectors; ++s) {
+      ASSERT_LE(rs.EV[s], rs.EVS[rs.EC[s]]) << "sector " << s;
+      if (after(rs.BC[s], rs.BV[s], rs.EC[s], rs.EV[s])) continue;  // empty
+      ASSERT_FALSE(after(bc, bv, rs.BC[s], rs.BV[s]) || after(rs.EC[s], rs.EV[s], ec, ev)) << s;
+    }
   }
 }
 

@@ -14,16 +14,19 @@ std::vector<int> targets(int questions, int sectors) {
   return t;
 }
 
-TEST(QuestionTargets, ThresholdsAndTheirQuirks) {
-  std::vector<int> t100(30, 3), t59(20, 3);
-  for (int s = 1; s <= 25; s += 3) t100[s - 1] = 4;  // a third: every 3rd up to 27
-  t100[29] = 4;                                      // 100 - 87 - 9
-  for (int s : {1, 8, 15}) t59[s - 1] = 2;           // 0.95: back on every 7th, not 8th
-  t59[19] = 5;
-  EXPECT_EQ(targets(100, 30), t100);
-  EXPECT_EQ(targets(50, 8), std::vector<int>({7, 6, 6, 6, 6, 6, 6, 7}));  // up to (7 div 4) x 3
-  EXPECT_EQ(targets(59, 20), t59);
-  EXPECT_EQ(targets(60, 20), std::vector<int>(20, 3));
+// Targets for one case of each share band (7/8, 3/4, 1/2, 1/3, 1/4, 1/8, less) and its exact
+// edges, against golden/targets.txt; and over every case, the targets add up and none falls short.
+TEST(QuestionTargets, ShareBandsAndTheirSums) {
+  std::string got;
+  for (auto [questions, sectors] : std::vector<std::pair<int, int>>{
+           {100, 30}, {50, 8},  {59, 20}, {60, 20}, {67, 20}, {78, 20},  {85, 20},  {87, 20},
+           {95, 20},  {77, 20}, {65, 20}, {98, 30}, {92, 30}, {108, 30}, {114, 30}, {118, 30},
+           {127, 30}, {31, 10}, {13, 4},  {7, 3},   {40, 17}, {81, 26}}) {
+    got += std::to_string(questions) + "/" + std::to_string(sectors) + ":";
+    for (int t : targets(questions, sectors)) got += " " + std::to_string(t);
+    got += "\n";
+  }
+  testing::expect_golden("sectoring/golden/targets.txt", got);
   for (int sectors = 1; sectors <= SCMAX; ++sectors)
     for (int questions = sectors; questions <= 12 * sectors; ++questions) {
       std::vector<int> t = targets(questions, sectors);

@@ -1,3 +1,5 @@
+// The sector table against whole screens under golden/: an even and an odd number of sectors
+// (the left half holds one more), the last sector ending at the range's end.
 #include "sectoring/sector_table.hpp"
 
 #include "bench.hpp"
@@ -5,33 +7,23 @@
 namespace halvorin {
 namespace {
 
-// Sectors 1..n: sector k from k:1 to k:8 with k regular questions; the range ends at n:8.
-void fill(RunState& rs, int n) {
-  for (int k = 1; k <= n; ++k) rs.BC[k] = rs.EC[k] = rs.QPS[k] = k, rs.BV[k] = 1, rs.EV[k] = 8;
-  rs.SECTORS = rs.ECHAP = n, rs.EVER = 8;
-}
-
-TEST(SectorTable, HeaderLinesTotalsAndTheLastSectorsEnd) {
-  testing::Bench b;
-  fill(b.rs, 2);
-  b.rs.QPS[1] = 12, b.rs.FPS[1] = 3, b.rs.RPS[1] = 2, b.rs.OPS[1] = 1, b.rs.SPS[30] = 5;
-  b.rs.ECHAP = 28, b.rs.EVER = 31;
-  b.p.con.gotoxy(1, 4);
-  DISPLAY(b.p);
-  Screen& s = b.p.con;
-  EXPECT_EQ(s.row_text(5).substr(0, 77),
-            "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--");
-  EXPECT_EQ(s.row_text(6).substr(0, 77),
-            "  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit");
-  EXPECT_EQ(s.row_text(7).substr(0, 77),
-            "  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---");
-  EXPECT_EQ(s.row_text(8).substr(0, 77),
-            "   1 A  1: 1  1: 8  12   3   2   1   0"
-            "    2 A  2: 1 28:31   2   0   0   0   0");
-  EXPECT_EQ(b.rs.EC[2] * 100 + b.rs.EV[2], 2831);
-  EXPECT_EQ(s.wherey(), 10);
-  EXPECT_EQ(std::vector<int>({b.rs.FQUEST, b.rs.RQUEST, b.rs.OQUEST, b.rs.SQUEST}),
-            std::vector<int>({3, 2, 1, 5}));
+TEST(SectorTable, ScreensAndSpecialtyTotals) {
+  for (int n : {2, 5, 29}) {
+    testing::Bench b;
+    // Sector k runs from k:1 to k:8 with k regular questions and a few specialties.
+    for (int k = 1; k <= n; ++k)
+      b.rs.BC[k] = b.rs.EC[k] = b.rs.QPS[k] = k, b.rs.BV[k] = 1, b.rs.EV[k] = 8,
+      b.rs.FPS[k] = k % 4, b.rs.RPS[k] = k % 3, b.rs.OPS[k] = k % 2, b.rs.SPS[k] = k % 5;
+    b.rs.SECTORS = n, b.rs.ECHAP = 28, b.rs.EVER = 31;
+    b.rs.SPS[n + 1] = 7;  // left over from a pass with more sectors: still counted
+    b.p.con.gotoxy(1, 4);
+    DISPLAY(b.p);
+    testing::expect_screen("sectoring/golden/table_" + std::to_string(n) + ".screen", b.p.con);
+    int f = 0, r = 0, o = 0, s = 7;
+    for (int k = 1; k <= n; ++k) f += k % 4, r += k % 3, o += k % 2, s += k % 5;
+    EXPECT_EQ(std::vector<int>({b.rs.FQUEST, b.rs.RQUEST, b.rs.OQUEST, b.rs.SQUEST}),
+              std::vector<int>({f, r, o, s}));
+  }
 }
 
 }  // namespace

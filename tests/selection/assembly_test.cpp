@@ -1,5 +1,7 @@
 // Quiz assembly: repeats, the interrogative share, approval of combinations, and questions that
 // share a sector (the whole runs check the sector and kind of every position).
+#include <algorithm>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -31,6 +33,53 @@ TEST_F(SelectionTest, RepeatPercentZeroUsesEveryQuestionUpAndHundredNone) {
                                                            !rs.ONLY(s, k) + !rs.SITUATION(s, k));
     EXPECT_EQ(unavailable, pct == 0 ? 4 * 6 : 0);
   }
+}
+
+// A long run at 0 %: no specialty question comes again before the note that its kind recycles.
+TEST_F(SelectionTest, AtZeroPercentNoSpecialtyRepeatsBeforeItsRecycleNote) {
+  layout(same(10, {40, 6, 6, 6, 6}), 150, "FROSnFROSn");
+  const auto quizzes = assemble(150);
+  const auto all = notes();
+  int recycled = 0;
+  for (auto [kind, note] : std::map<char, std::string>{{'F', "FTV Repeats begin quiz "},
+                                                       {'R', "CV Repeats begin quiz "},
+                                                       {'O', "CO repeats begin quiz "},
+                                                       {'S', "Situation Repeats begin quiz "}}) {
+    std::set<std::pair<int, int>> taken;  // sector and number since the last recycling
+    for (size_t q = 0; q < quizzes.size(); ++q) {
+      std::vector<std::pair<int, int>> now;
+      for (size_t pos = 1; pos <= 10; ++pos)
+        if (quizzes[q].pattern[pos - 1] == kind)
+          now.emplace_back(quizzes[q].sector[pos], quizzes[q].number[pos]);
+      // In the quiz of the note only its last question surely comes after the recycling.
+      if (std::count(all.begin(), all.end(), note + std::to_string(q + 1))) {
+        taken = {now.back()};
+        ++recycled;
+        continue;
+      }
+      for (auto x : now)
+        EXPECT_TRUE(taken.insert(x).second)
+            << kind << " " << x.first << "." << x.second << " again in quiz " << q + 1;
+    }
+  }
+  EXPECT_GE(recycled, 4 * 4);  // each kind recycles every 30 quizzes
+}
+
+// A sector holding more than a third of a kind's questions left gets the quiz's second one of
+// that kind, unless it gave the first.
+TEST_F(SelectionTest, SecondQuestionOfAKindPrefersASectorWithAThirdLeft) {
+  int checked = 0;
+  for (uint64_t seed = 1; seed <= 20; ++seed) {
+    start("", seed);
+    std::vector<SectorCounts> sectors = same(6, {4, 0, 2, 0, 0});
+    sectors[0].cv = 8;  // 8 of 18: more than a third, less than a half
+    layout(sectors, 1, "RnRnnn");
+    auto q = assemble(1)[0];
+    if (q.sector[1] == 1) continue;
+    EXPECT_EQ(q.sector[3], 1) << "seed " << seed;
+    ++checked;
+  }
+  EXPECT_GT(checked, 5);
 }
 
 TEST_F(SelectionTest, RegularQuestionsRecycleAfterMinqzAndEveryMinqz1MinusOneQuizzes) {
