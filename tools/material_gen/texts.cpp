@@ -326,8 +326,11 @@ std::string answer(Random& r, char kind) {
       return capitalised(r.random(3) ? pick(r, kMen) : pick(r, kOthers));
     case 'l':
       return pick(r, kPlaces);
-    case 'g':
-      return (r.random(2) ? "" : "To ") + std::string(pick(r, kPlaces));
+    case 'g': {
+      // One draw after the other, in a fixed order: the operands of + are not sequenced.
+      const std::string place = pick(r, kPlaces);
+      return (r.random(2) ? "" : "To ") + place;
+    }
     case 'd':
       return pick(r, kDays);
     case 't': {
@@ -353,18 +356,30 @@ std::string answer(Random& r, char kind) {
   }
 }
 
+// Each draw is a statement of its own, in the order the sets have always been made: the operands
+// of + are not sequenced, and compilers order them differently.
 std::string sentence(Random& r) {
   switch (r.random(5)) {
-    case 0:
-      return capitalised(fill(r, "{P} said to {Q}, ")) + clause(r) + ".";
-    case 1:
-      return "And " + clause(r) + fill(r, " in {L}.");
-    case 2:
-      return "Then " + clause(r) + ", " + pick(r, kExtras) + ".";
-    case 3:
-      return capitalised(clause(r)) + ", " + pick(r, kExtras) + ".";
-    default:
-      return capitalised(fill(r, "In {L} {P} {V} before {Q}, ")) + pick(r, kExtras) + ".";
+    case 0: {
+      const std::string c = clause(r);
+      return capitalised(fill(r, "{P} said to {Q}, ")) + c + ".";
+    }
+    case 1: {
+      const std::string where = fill(r, " in {L}.");
+      return "And " + clause(r) + where;
+    }
+    case 2: {
+      const std::string extra = pick(r, kExtras);
+      return "Then " + clause(r) + ", " + extra + ".";
+    }
+    case 3: {
+      const std::string extra = pick(r, kExtras);
+      return capitalised(clause(r)) + ", " + extra + ".";
+    }
+    default: {
+      const std::string extra = pick(r, kExtras);
+      return capitalised(fill(r, "In {L} {P} {V} before {Q}, ")) + extra + ".";
+    }
   }
 }
 
@@ -386,12 +401,14 @@ std::string regular_question(Random& r) {
 
 std::string cv_ref_text(Random& r) {
   const Frame& f = pick_frame(r, kInterrogative);
-  return lowered(fill(r, f.text)) + " " + answer(r, f.answer);
+  const std::string a = answer(r, f.answer);
+  return lowered(fill(r, f.text)) + " " + a;
 }
 
 std::string co_ref_text(Random& r) {
   const Frame& f = r.random(4) ? pick_frame(r, kInterrogative) : pick_frame(r, kOtherOpenings);
-  return lowered(fill(r, f.text)) + " " + answer(r, f.answer);
+  const std::string a = answer(r, f.answer);
+  return lowered(fill(r, f.text)) + " " + a;
 }
 
 std::string verse_text(Random& r, bool long_text) {
