@@ -81,7 +81,7 @@ test_() {
   export WINEPREFIX="$top/$win/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
   # The test suites, one program each (ctest runs them through wine).
-  (cd "$win" && ctest --output-on-failure -j "$jobs")
+  (cd "$win" && ctest --output-on-failure --no-tests=error -j "$jobs")
 
   # The Windows programs against the Linux ones.
   failed=0
