@@ -48,21 +48,17 @@ void build_index(Program& p) {
 bool rebuild_if_stale(Program& p) {
   RunState& rs = p.rs;
   build_counts(rs);
-  const CountTable* built[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
-  std::vector<CountTable> material;
-  for (const CountTable* t : built) material.push_back(*t);
+  CountTable* const tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
+  std::vector<CountTable> counted;
+  for (const CountTable* t : tables) counted.push_back(*t);
   load_count_file(rs, rs.COUNTFILE);
   bool same = true;
-  for (size_t k = 0; k < material.size(); ++k)
+  for (size_t k = 0; k < counted.size(); ++k)
     for (int c = 1; c <= CHMAX && same; ++c)
-      for (int v = 1; v <= VMAX && same; ++v) same = (*built[k])(c, v) == material[k](c, v);
+      for (int v = 1; v <= VMAX && same; ++v) same = (*tables[k])(c, v) == counted[k](c, v);
   if (same) return false;
   show_index_build(p.con);
-  rs.QCOUNT = material[0];
-  rs.FCOUNT = material[1];
-  rs.RCOUNT = material[2];
-  rs.OCOUNT = material[3];
-  rs.SCOUNT = material[4];
+  for (size_t k = 0; k < counted.size(); ++k) *tables[k] = counted[k];
   write_count_file(rs, rs.COUNTFILE);
   return true;
 }
