@@ -164,6 +164,30 @@ std::vector<std::string> test_data_names(const std::string& folder, const std::s
   return names;
 }
 
+std::vector<CaseRow> test_table(const std::string& path) {
+  std::vector<CaseRow> rows;
+  std::istringstream in(test_data(path));
+  std::string line;
+  for (int n = 1; std::getline(in, line); ++n) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    CaseRow row{n, {}};
+    for (size_t at = 0;;) {
+      const size_t tab = line.find('\t', at);
+      row.f.push_back(line.substr(at, tab - at));
+      if (tab == std::string::npos) break;
+      at = tab + 1;
+    }
+    rows.push_back(std::move(row));
+  }
+  EXPECT_FALSE(rows.empty()) << "no cases in " << path;
+  return rows;
+}
+
+std::string case_name(const std::string& path, const CaseRow& row) {
+  return path + ":" + std::to_string(row.line);
+}
+
 void expect_golden(const std::string& path, const std::string& got) {
   const std::string full = std::string(HALVORIN_SOURCE_DIR) + "/tests/" + path;
   if (std::getenv("HALVORIN_UPDATE_GOLDEN")) {

@@ -75,6 +75,17 @@ RunResult run_command(const std::string& command);
 std::string test_data(const std::string& path);
 // The names in a folder under tests/ that end in `suffix`, sorted.
 std::vector<std::string> test_data_names(const std::string& folder, const std::string& suffix);
+// A case table kept under tests/: one case a line, fields separated by tabs; blank lines and
+// lines starting with '#' are skipped. Each row carries its line number for failure messages.
+struct CaseRow {
+  int line = 0;
+  std::vector<std::string> f;
+  const std::string& operator[](size_t i) const { return f.at(i); }
+  int num(size_t i) const { return std::stoi(f.at(i)); }
+};
+std::vector<CaseRow> test_table(const std::string& path);
+// "file:line" of a case, for SCOPED_TRACE.
+std::string case_name(const std::string& path, const CaseRow& row);
 // Compares `got` with the expected text kept in a file under tests/. With HALVORIN_UPDATE_GOLDEN
 // set the file is written instead, so a deliberate change is one run and a review of the diff.
 void expect_golden(const std::string& path, const std::string& got);
