@@ -3,13 +3,12 @@
 // range or order) and must keep within the tables' room and have its profile's shape.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
-#include <map>
-#include <memory>
 #include <set>
 
 #include "material/counts.hpp"
+#include "platform/text_file.hpp"
+#include "state/style.hpp"
 #include "support/harness.hpp"
 
 namespace halvorin {
@@ -17,41 +16,9 @@ namespace {
 
 using testing::TempDir;
 
-constexpr std::array<int, 28> kVerses = {26, 47, 26, 37, 42, 15, 60, 40, 43, 48, 30, 25, 52, 28,
-                                         41, 40, 34, 28, 41, 38, 40, 30, 35, 27, 27, 32, 44, 31};
-
-struct QuestionFile {
-  std::string name;
-  char kind;  // R regular, F FTV, C CV Ref, O CO Ref, S SIT
-  bool reduced;
-};
-
-std::vector<QuestionFile> question_files() {
-  std::vector<QuestionFile> files;
-  for (bool reduced : {false, true}) {
-    const std::string pre = reduced ? "LL" : "";
-    for (const char* x : {"a", "b", "c"}) files.push_back({pre + "Acts." + x, 'R', reduced});
-    for (const char* dd : {"51", "52", "53", "57", "58", "59", "60", "68", "69", "70",
-                           "78", "79", "80", "88", "89", "90", "97", "98", "99", "00"})
-      files.push_back({pre + "FTV." + dd, 'F', reduced});
-    for (const char* x : {"b", "c"}) {
-      files.push_back({pre + "cv." + x, 'C', reduced});
-      files.push_back({pre + "co." + x, 'O', reduced});
-    }
-    files.push_back({reduced ? "llsit.txt" : "SIT.TXT", 'S', reduced});
-  }
-  return files;
-}
-
-// One generated set per profile and seed, shared by the tests of this program.
-const TempDir& material(const std::string& profile, int seed = 1) {
-  static std::map<std::pair<std::string, int>, std::unique_ptr<TempDir>> sets;
-  auto& slot = sets[{profile, seed}];
-  if (!slot) {
-    slot = std::make_unique<TempDir>();
-    testing::generate_material(*slot, profile, seed);
-  }
-  return *slot;
+// The question files of a set, each with its kind and level.
+std::vector<testing::CaseRow> question_files() {
+  return testing::test_table("tools/cases/question_files.tsv");
 }
 
 class EveryProfile : public ::testing::TestWithParam<const char*> {};
@@ -59,51 +26,54 @@ class EveryProfile : public ::testing::TestWithParam<const char*> {};
 TEST_P(EveryProfile, FilesReadBackWithinTheTablesInTheirProfilesShape) {
   if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
   const std::string profile = GetParam();
-  const TempDir& dir = material(profile);
+  TempDir dir;
+  testing::generate_material(dir, profile, 1);
   std::set<std::string> expected = {"Verses.txt"}, found;
-  for (auto& f : question_files()) expected.insert(f.name);
+  for (auto& f : question_files()) expected.insert(f[0]);
   for (auto& e : std::filesystem::directory_iterator(dir.path()))
     found.insert(e.path().filename().string());
   EXPECT_EQ(found, expected);
-  std::string verses;
-  for (int n : kVerses) verses += std::to_string(n) + "\r\n";
-  EXPECT_EQ(dir.read("Verses.txt"), verses);
+  testing::expect_golden("tools/golden/Verses.txt", dir.read("Verses.txt"));
+  const std::vector<std::string> verses = dir.lines("Verses.txt");
 
   // Long texts and marked words, counted over every FTV and SIT file of the set.
   int long_lines = 0, specialty_lines = 0, marked = 0;
   for (auto& f : question_files()) {
+    const std::string& name = f[0];
+    const char kind = f[1][0];  // R regular, F FTV, C CV Ref, O CO Ref, S SIT
+    const bool reduced = f[2] == "reduced";
     CountTable q;
-    TextReader in(dir.file(f.name));
-    EXPECT_NO_THROW(count_question_file(in, q)) << f.name;
-    EXPECT_TRUE(dir.read(f.name).ends_with("\r\n")) << f.name;
-    const bool long_kind = f.kind == 'F' || f.kind == 'S';
-    for (const std::string& line : dir.lines(f.name)) {
+    TextReader in(dir.file(name));
+    EXPECT_NO_THROW(count_question_file(in, q)) << name;
+    EXPECT_TRUE(dir.read(name).ends_with("\r\n")) << name;
+    const bool long_kind = kind == 'F' || kind == 'S';
+    for (const std::string& line : dir.lines(name)) {
       // Blank runs would end a text early for the writers; the text ends where the line does.
-      EXPECT_TRUE(line.find("  ") == std::string::npos && line.back() != ' ') << f.name << line;
-      EXPECT_LE(line.size(), long_kind ? 508u : 254u) << f.name << line;
+      EXPECT_TRUE(line.find("  ") == std::string::npos && line.back() != ' ') << name << line;
+      EXPECT_LE(line.size(), long_kind ? 508u : 254u) << name << line;
       long_lines += line.size() > 254;
       specialty_lines += long_kind;
-      marked += f.kind == 'F' && line.find('^') != std::string::npos;
+      marked += kind == 'F' && line.find('^') != std::string::npos;
     }
     for (int c = 1; c <= CHMAX; ++c) {
-      const int last = kVerses[size_t(c - 1)];
+      const int last = std::stoi(verses.at(size_t(c - 1)));
       int total = 0, thin = 0, beyond = 0;
       for (int v = 1; v <= VMAX; ++v) {
         total += q(c, v);
         thin += v <= last && q(c, v) < 3;
         beyond += v > last && q(c, v) > 0;
       }
-      const std::string where = f.name + " chapter " + std::to_string(c);
+      const std::string where = name + " chapter " + std::to_string(c);
       EXPECT_EQ(beyond, 0) << where << ": questions past the last verse";
       // A one-chapter sector must keep within the fifty a specialty kind has room for; the
       // reduced material leaves out the chapters its level does not reach; the small profile
       // has questions in chapters 1, 2, 3 and 13 only, the full one 3 or more at every verse.
-      const bool absent = f.reduced && (c == 7 || c == 10 || c == 11 || c == 15 || c == 16);
+      const bool absent = reduced && (c == 7 || c == 10 || c == 11 || c == 15 || c == 16);
       const bool kept = c == 1 || c == 2 || c == 3 || c == 13;
-      EXPECT_TRUE(f.kind == 'R' || total <= 50) << where << ": " << total;
+      EXPECT_TRUE(kind == 'R' || total <= 50) << where << ": " << total;
       EXPECT_TRUE(!(absent || (profile == "small" && !kept)) || total == 0) << where;
-      EXPECT_TRUE(!(profile == "small" && kept && f.kind == 'R') || total > 0) << where;
-      EXPECT_TRUE(!(profile == "full" && f.kind == 'R' && !f.reduced) || thin == 0) << where;
+      EXPECT_TRUE(!(profile == "small" && kept && kind == 'R') || total > 0) << where;
+      EXPECT_TRUE(!(profile == "full" && kind == 'R' && !reduced) || thin == 0) << where;
     }
   }
   // About one verse in twenty runs past 254 characters, and some FTV texts mark a word with ^.
@@ -115,12 +85,13 @@ INSTANTIATE_TEST_SUITE_P(Profiles, EveryProfile, ::testing::Values("full", "smal
 
 TEST(MaterialGenerator, SameSeedSameBytesOtherSeedOtherTexts) {
   if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
-  TempDir again;
+  TempDir first, again, other;
+  testing::generate_material(first, "small", 1);
   testing::generate_material(again, "small", 1);
-  const TempDir &first = material("small", 1), &other = material("small", 2);
+  testing::generate_material(other, "small", 2);
   for (auto& f : question_files()) {
-    EXPECT_EQ(again.read(f.name), first.read(f.name)) << f.name;
-    EXPECT_NE(other.read(f.name), first.read(f.name)) << f.name;
+    EXPECT_EQ(again.read(f[0]), first.read(f[0])) << f[0];
+    EXPECT_NE(other.read(f[0]), first.read(f[0])) << f[0];
   }
   EXPECT_NE(first.read("FTV.51"), first.read("FTV.99"));  // each percentage its own file
 }
@@ -128,24 +99,67 @@ TEST(MaterialGenerator, SameSeedSameBytesOtherSeedOtherTexts) {
 TEST(MaterialGenerator, CommandLine) {
   if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
   const std::string bin = testing::shell_word(HALVORIN_MATERIAL_BIN);
-  auto help = testing::run_command(bin + " --help");
-  EXPECT_EQ(help.status, 0);
+  const auto help = testing::run_command(bin + " --help");
   for (const char* word : {"--out", "--seed", "--profile", "full", "small", "sparse", "LLFTV"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   TempDir dir;
   dir.write("plain", "x");
-  const std::string out = " --out " + dir.path() + "/m";
-  // Usage errors exit 64 naming the program; a folder that cannot be made is a file error.
-  for (auto [args, status] : {std::pair{out + " --profile huge", 64},
-                              {" --seed 3", 64},
-                              {out + " --seed x", 64},
-                              {out + " --seed", 64},
-                              {" --out " + dir.path() + "/plain/sub", 2}}) {
-    auto r = testing::run_command(bin + args);
-    EXPECT_EQ(r.status, status) << args;
-    EXPECT_NE(r.err.find("halvorin-material:"), std::string::npos) << args;
+  const std::string path = "tools/cases/generator_usage.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    std::string args = row[0];
+    if (const size_t at = args.find("DIR"); at != std::string::npos)
+      args.replace(at, 3, dir.path());
+    auto r = testing::run_command(bin + " " + args);
+    EXPECT_EQ(r.status, row.num(1)) << testing::case_name(path, row);
+    EXPECT_NE((r.status ? r.err : r.out).find("halvorin-material"), std::string::npos) << args;
   }
   EXPECT_FALSE(dir.exists("m"));
+}
+
+// The demo working directory as `make run` lays it out: every style it lists must find its
+// material, the styles together must show what the program can do, and a second run must keep
+// what the first one made.
+std::string make_demo(const TempDir& dir) {
+  const std::filesystem::path bin = HALVORIN_MATERIAL_BIN;
+  const std::string build = bin.parent_path().parent_path().string();
+  auto r = testing::run_command("sh " + std::string(HALVORIN_SOURCE_DIR) +
+                                "/scripts/make-demo.sh '" + build + "' '" + dir.file("demo") + "'");
+  EXPECT_EQ(r.status, 0) << r.err;
+  return dir.file("demo");
+}
+
+TEST(DemoDirectory, EveryListedStyleFindsItsMaterialAndASecondRunKeepsThem) {
+  if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
+  TempDir dir;
+  const std::string demo = make_demo(dir);
+  auto list = dir.lines("demo/Specs.lst");
+  ASSERT_FALSE(list.empty());
+  EXPECT_EQ(list.back(), "Enter New Specs");
+  // Together the styles show every sectoring, layout, type setting and level.
+  std::set<std::string> shown;
+  for (std::string style : list) {
+    if (style == "Enter New Specs") style = "New";
+    const StyleValues s = read_style_file(demo + "/" + style + ".spe");
+    shown.insert({std::string("sec ") + s.SEC1, std::string("out ") + s.OUT,
+                  std::string("fixed ") + s.SETSPC, std::string("level ") + s.LG});
+    if (s.IPC != 50) shown.insert("IPC");
+    // The program's own material check finds every file the style reads and sectors its range
+    // (the generated material holds some lines it reports, on purpose).
+    auto r = testing::run_command(testing::shell_word(HALVORIN_BIN) + " -C " +
+                                  testing::shell_word(demo) + " --check-material " + style);
+    EXPECT_EQ(r.out.find(": missing"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(style + ".spe: "), std::string::npos) << r.out << r.err;
+  }
+  for (const char* s : {"sec C", "sec V", "sec Q", "out C", "out P", "out T", "fixed Y", "fixed N",
+                        "level L", "IPC"})
+    EXPECT_TRUE(shown.count(s)) << s;
+
+  const std::vector<std::string> edited = {"Weekly", "Enter New Specs"};
+  replace_file(demo + "/Specs.lst", edited);
+  replace_file(demo + "/Acts.a", {" 1: 1\tWho is kept?\tThis line"});
+  make_demo(dir);
+  EXPECT_EQ(dir.lines("demo/Specs.lst"), edited);
+  EXPECT_EQ(dir.lines("demo/Acts.a").size(), 1u);
 }
 
 }  // namespace
