@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <map>
 
+#include "config/bench.hpp"
 #include "platform/batch_terminal.hpp"
-#include "support/harness.hpp"
 
 namespace halvorin::testing {
 namespace {
@@ -19,13 +19,11 @@ RunResult batch(const TempDir& dir, const std::string& style, const std::string&
                      style + " --seed " + seed);
 }
 
-// A copy of a demo style with some of its lines (1-based) replaced.
+// A copy of a demo style named `to` (its output name too) with some lines changed ("n=text;...").
 void derive(const TempDir& dir, const std::string& from, const std::string& to,
-            const std::vector<std::pair<int, std::string>>& changes) {
-  std::vector<std::string> lines = dir.lines(from + ".spe");
-  lines[3] = to;  // the output name
-  for (const auto& [n, text] : changes) lines[static_cast<size_t>(n - 1)] = text;
-  dir.write_lines(to + ".spe", lines);
+            const std::string& changes) {
+  dir.write(to + ".spe", dir.read(from + ".spe"));
+  change_file(dir, to + ".spe:4=" + to + ";" + changes);
 }
 
 void expect_no_scratch_files(const TempDir& dir) {
@@ -48,7 +46,7 @@ class BatchRun : public testing::DemoMaterialSuite<2> {};
 // In a fresh folder each style writes its count file; a copy of Weekly that does not reindex
 // then reuses Weekly's.
 TEST_F(BatchRun, EveryDemoStyleMakesItsPacket) {
-  derive(*dir_, "Weekly", "Reuse", {{11, "N"}});
+  derive(*dir_, "Weekly", "Reuse", "11=N");
   for (const std::string style : {"Weekly", "Chapters", "Fixed", "Junior", "Reuse"}) {
     RunResult r = batch(*dir_, style, "41");
     ASSERT_EQ(r.status, 0) << style << r.err;
@@ -62,20 +60,13 @@ TEST(BatchRefusal, StylesThatCannotBeFilledSayWhyAndKeepTheOldPacket) {
   TempDir dir;
   copy_demo(dir);
   generate_material(dir, "sparse", 1);
-  derive(dir, "Weekly", "Few", {{2, "5 1"}, {3, "5 3"}});
-  derive(dir, "Weekly", "NoSit", {{2, "2 1"}, {3, "2 47"}, {23, "1"}});
-  derive(dir, "Weekly", "Wide", {{7, "45"}});
-  // Chapter 8 cut into six sectors: one lands on verses 10-16, which have no regular questions.
-  derive(dir, "Chapters", "Zero",
-         {{2, "8 1"}, {3, "8 40"}, {7, "6"}, {12, "5"}, {15, "3"}, {26, "1"}, {27, "6"}});
-  // What each run says (status, stdout, stderr), one after another; a style that is not there
-  // is a file error, as in an interactive pass.
-  std::string said;
-  for (const std::string style : {"Few", "NoSit", "Wide", "Zero", "Missing"}) {
-    dir.write(style + ".qui", "old packet\r\n");
-    RunResult r = batch(dir, style, "1");
-    said += style + ": " + std::to_string(r.status) + "\n" + r.out + r.err;
-    EXPECT_EQ(dir.read(style + ".qui"), "old packet\r\n");
+  std::string said;  // what each run says (status, stdout, stderr), one after another
+  for (const CaseRow& c : test_table("batch/cases/refusals.tsv")) {
+    if (c[1] != "-") derive(dir, c[1], c[0], c[2]);
+    dir.write(c[0] + ".qui", "old packet\r\n");
+    RunResult r = batch(dir, c[0], "1");
+    said += c[0] + ": " + std::to_string(r.status) + "\n" + r.out + r.err;
+    EXPECT_EQ(dir.read(c[0] + ".qui"), "old packet\r\n") << c[0];
   }
   expect_golden("batch/golden/refusals.out", said);
   expect_no_scratch_files(dir);
@@ -130,11 +121,8 @@ TEST_F(Remake, EveryPassOfASessionIsMadeAgainFromItsOwnSeed) {
 
 TEST_F(Remake, AStyleNamedExitMakesItsPacket) {
   // A style saved under the name "Exit" stands in the list before the list's own Exit entry.
-  std::vector<std::string> style = dir_->lines("Weekly.spe");
-  style[3] = "ExitPk";
-  dir_->write_lines("Exit.spe", style);
-  const std::vector<std::string> list = dir_->lines("Specs.lst");
-  dir_->write_lines("Specs.lst", {"Weekly", "Chapters", "Fixed", "Junior", "Exit", list.back()});
+  derive(*dir_, "Weekly", "Exit", "4=ExitPk");
+  change_file(*dir_, "Specs.lst=Weekly|Chapters|Fixed|Junior|Exit|Enter New Specs");
   RunResult r = run_halvorin(*dir_, "4*Down Enter Esc Enter Enter Enter Enter Enter \"n\" Up Enter",
                              {"--seed", "4"});
   EXPECT_EQ(r.status, 0) << r.err;
@@ -143,7 +131,7 @@ TEST_F(Remake, AStyleNamedExitMakesItsPacket) {
   const Packet made = packet(*dir_, "ExitPk");
   EXPECT_EQ(batch(*dir_, "Exit", "4").status, 0);
   EXPECT_TRUE(packet(*dir_, "ExitPk") == made);
-  dir_->write_lines("Specs.lst", list);
+  copy_demo(*dir_);
   dir_->remove("Exit.spe");
 }
 
@@ -154,7 +142,7 @@ TEST(StaleCounts, ACountFileThatNoLongerMatchesIsRebuilt) {
   TempDir dir;
   copy_demo(dir);
   generate_material(dir, "small", 1);
-  derive(dir, "Weekly", "Stale", {{11, "N"}});
+  derive(dir, "Weekly", "Stale", "11=N");
   ASSERT_EQ(batch(dir, "Stale", "6").status, 0);  // no count file yet: built
   const std::string old_counts = dir.read("count.59B");
   generate_material(dir, "small", 2);  // the material changes; the count file stays

@@ -55,35 +55,20 @@ TEST(MaterialCheck, FindsEachPlantedFaultAtItsLine) {
   copy_demo(dir);
   generate_material(dir, "small", 1);
   clean_material(dir);
-  // Replaces lines (1-based) by text after the line's own reference (or by the whole text when
-  // it starts with '='), then appends lines.
-  auto plant = [&](const std::string& file, std::vector<std::pair<size_t, std::string>> lines,
-                   std::vector<std::string> appended = {}) {
-    std::vector<std::string> all = dir.lines(file);
-    for (auto& [n, text] : lines)
-      all[n - 1] = text.starts_with("=") ? text.substr(1) : all[n - 1].substr(0, 5) + text;
-    all.insert(all.end(), appended.begin(), appended.end());
-    dir.write_lines(file, all);
-  };
-  plant("Acts.b",
-        {{2, "=x" + dir.lines("Acts.b")[1].substr(1)},
-         {4, "="},
-         {6, " Who spoke?\tPeter"},
-         {7, "\t" + std::string(200, 'q') + "\t" + std::string(60, 'a')},
-         {8, "\tWho spoke?"},
-         {9, "\tWho spoke?\t  "},
-         {20, "= 1: 1\tWho?\tPeter"}},
-        {"28:32\tWho spoke?\tPeter", "27: 1\tWho spoke?\tPeter", "27: 3\tWho?\tPeter",
-         "27: 2\tWho?\tPeter"});
-  plant("cv.b",
-        {{2, "\tCV what did he say?"}, {3, "=" + dir.lines("cv.b")[2].substr(0, 3) + "  "}});
-  plant("FTV.59", {{2, "\tFTz\tAnd the word grew."}, {3, "\tFTa And the word grew."}});
-  plant("SIT.TXT", {{1, "\tPeter speaks. Where was this said? *Jerusalem"},
-                    {2, "\tPeter says, \"The word grew.\" Where was this said?"},
-                    {3,
-                     "\tAfter the council had heard the apostles and the elders tell of the "
-                     "signs among the nations, James answered, \"Brothers, listen.\" Where was "
-                     "this said? *Jerusalem"}});
+  for (const CaseRow& c : test_table("batch/cases/planted.tsv")) {
+    std::vector<std::string> all = dir.lines(c[0]);
+    std::string text = c[3];
+    for (size_t at; (at = text.find("\\t")) != std::string::npos;) text.replace(at, 2, "\t");
+    if (c[1] == "+") {
+      all.push_back(text);
+    } else {
+      std::string& l = all.at(size_t(c.num(1) - 1));
+      const size_t from = std::stoul(c[2]) - 1, to = c[2].find('-') + 1;
+      l = l.substr(0, from) + text +
+          (to < c[2].size() ? l.substr(std::stoul(c[2].substr(to))) : "");
+    }
+    dir.write_lines(c[0], all);
+  }
   // One verse with one question more than a verse may hold; a file with more problems than are
   // listed; a file without questions.
   std::vector<std::string> many(256, "13: 1\tCO\tWho?\tPeter"), broken(201, "13: 1\tCO Who?");

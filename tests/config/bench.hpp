@@ -1,7 +1,11 @@
 #pragma once
-// Runs the configuration screens in memory with a key script, on a style given as values.
+// Runs the configuration screens in memory with a key script, on a demo style changed the way the
+// case tables under cases/ write it: "label=value" items, ';' between, named as the form names
+// its fields.
 #include <array>
 #include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "config/form.hpp"
@@ -9,23 +13,67 @@
 #include "config/style_list.hpp"
 #include "config/type_screen.hpp"
 #include "platform/errors.hpp"
+#include "state/style.hpp"
 #include "support/bench.hpp"
 
 namespace halvorin::testing {
 
-// The demo's "Weekly" style: consistent, every value within its field's limits.
-inline StyleValues weekly() {
-  StyleValues st;
-  st.LG = 'F';
-  st.BCHAP = 1, st.BVER = 1, st.ECHAP = 8, st.EVER = 40;
-  st.NAME4 = "Weekly";
-  st.LPP = 66, st.OUT = 'P', st.QMAX = 20, st.REGLST = 'B', st.AB = 20, st.IPC = 50;
-  st.INDX = 'Y', st.QNUM = 25, st.SEC1 = 'V', st.REPEATPCT = 10;
-  st.SPMAX = 4, st.SPMIN = 2, st.FMAX = 2, st.FMIN = 1, st.RMAX = 1, st.RMIN = 0;
-  st.OMAX = 1, st.OMIN = 0, st.SMAX = 1, st.SMIN = 0;
-  st.PRIMPCT = 59, st.SPEARLY = 2, st.SPLATE = 18, st.SETSPC = 'N';
-  st.TYP = "nAAAAAAAAAAAAAAAAAnnnnnnnnnnnn";
-  return st;
+// The field a form label names.
+inline Field field_named(const std::string& label) {
+  for (int k = 0; k < kFieldCount; ++k)
+    if (label == field_spec(static_cast<Field>(k)).label) return static_cast<Field>(k);
+  throw std::invalid_argument("no field labelled " + label);
+}
+
+// Applies "label=value;..." ("-" for none); "Level" and "Types" set the level letter and the
+// type line, which have no field of their own.
+inline void edit(ConfigUnit& cu, const std::string& edits) {
+  std::istringstream in(edits == "-" ? "" : edits);
+  for (std::string item; std::getline(in, item, ';');) {
+    const std::string name = item.substr(0, item.find('=')), value = item.substr(name.size() + 1);
+    if (name == "Level") {
+      cu.LG = value.at(0);
+    } else if (name == "Types") {
+      cu.TYP = value;
+    } else {
+      const FieldSpec& f = field_spec(field_named(name));
+      if (f.num) cu.*f.num = std::stoi(value);
+      if (f.letter) cu.*f.letter = value.at(0);
+      if (f.text) cu.*f.text = value;
+    }
+  }
+}
+
+// A demo style ("Weekly", "Fixed", ...) with edits.
+inline ConfigUnit demo_style(const std::string& name, const std::string& edits = "-") {
+  ConfigUnit cu;
+  static_cast<StyleValues&>(cu) =
+      read_style_file(std::string(HALVORIN_SOURCE_DIR) + "/demo/" + name + ".spe");
+  edit(cu, edits);
+  return cu;
+}
+
+// Changes a file in a folder: "rm NAME" removes it, "NAME=a|b" writes those lines, and
+// "NAME:n=text;n-" replaces line n (from 1) or keeps only the lines before it.
+inline void change_file(const TempDir& dir, const std::string& how) {
+  if (how.starts_with("rm ")) return dir.remove(how.substr(3));
+  const size_t colon = how.find(':'), eq = how.find('=');
+  std::vector<std::string> lines;
+  if (colon == std::string::npos) {
+    std::istringstream all(how.substr(eq + 1));
+    for (std::string l; std::getline(all, l, '|');) lines.push_back(l);
+    return dir.write_lines(how.substr(0, eq), lines);
+  }
+  lines = dir.lines(how.substr(0, colon));
+  std::istringstream in(how.substr(colon + 1));
+  for (std::string item; std::getline(in, item, ';');) {
+    const size_t n = std::stoul(item), at = item.find('=');
+    if (at == std::string::npos)
+      lines.resize(n - 1);
+    else
+      lines.at(n - 1) = item.substr(at + 1);
+  }
+  dir.write_lines(how.substr(0, colon), lines);
 }
 
 // The screen a FormRun drives.
@@ -53,32 +101,20 @@ struct FormRun {
     } catch (const ScriptEnded&) {
     }
   }
-  const ConfigUnit& cu() const { return p.cu; }
-  std::string row(int r) const { return p.con.row_text(r); }
-  // The screen the keys ran out on ("configuration form, Total Min", "configuration header").
-  const std::string& where() const { return p.con.where(); }
-
   ScriptTerminal term;
   Program p;
   std::optional<FormExit> exit;  // the form's way out; empty when the keys ran out first
   bool finished = false;
 };
 
-inline std::string in_field(const char* label) {
-  return std::string("configuration form, ") + label;
-}
-
 // SPEARLY, SPLATE, SPMIN, SPMAX, then min and max of FTV, CV Ref, CO Ref and SIT.
 using Limits = std::array<int, 12>;
 
-// A program in its own folder with the weekly demo's specialty limits, 20 questions, 1 quiz.
+// A program in its own folder on the weekly demo style, one quiz.
 struct PatternBench : ProgramBench {
   explicit PatternBench(const std::string& keys = "", uint64_t seed = 11)
       : ProgramBench(keys, seed) {
-    set({2, 18, 2, 4, 1, 2, 0, 1, 0, 1, 0, 1});
-    p.cu.QMAX = 20;
-    p.cu.QNUM = 1;
-    p.cu.SETSPC = 'N';
+    static_cast<StyleValues&>(p.cu) = demo_style("Weekly", "Number of Quizzes in this Run=1");
   }
   void set(const Limits& l) {
     ConfigUnit& c = p.cu;

@@ -7,23 +7,16 @@
 
 #include "bench.hpp"
 #include "config/pattern.hpp"
-#include "state/style.hpp"
 
 namespace halvorin::testing {
 namespace {
 
 TEST(PatternGeneration, EveryPatternKeepsTheStyleLimits) {
-  const std::pair<const char*, Limits> cases[] = {
-      {"weekly demo", {2, 18, 2, 4, 1, 2, 0, 1, 0, 1, 0, 1}},
-      {"widest ranges", {1, 30, 0, 20, 0, 10, 0, 10, 0, 10, 0, 10}},
-      {"total fills the window", {5, 12, 8, 8, 2, 2, 2, 2, 2, 2, 2, 2}},
-      {"single position", {7, 7, 0, 1, 0, 1, 0, 1, 0, 0, 0, 0}},
-      {"all maxima zero", {1, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-      // Rare draws (all four counts 0) must not be given up on.
-      {"no total, wide type ranges", {1, 20, 0, 0, 0, 10, 0, 10, 0, 10, 0, 10}},
-  };
-  for (const auto& [name, l] : cases) {
-    SCOPED_TRACE(name);
+  const std::string path = "config/cases/patterns.tsv";
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
+    Limits l;
+    for (size_t k = 0; k < l.size(); ++k) l[k] = c.num(k + 1);
     PatternBench b("", 20240);
     b.set(l);
     b.p.cu.QMAX = 30;
@@ -52,34 +45,22 @@ TEST(PatternGeneration, EveryPatternKeepsTheStyleLimits) {
   }
 }
 
+// The step tells the user why, waits for Enter (not Space) and writes no pattern file.
 TEST(PatternLimits, HandEditedStylesThatCannotMakeAPatternAreRefused) {
-  using Edit = void (*)(ConfigUnit&);
-  const std::pair<Edit, const char*> cases[] = {
-      {[](ConfigUnit& c) { c.SPMAX = 6; }, "type maxima add up to 5"},
-      {[](ConfigUnit& c) { c.SPEARLY = 16; }, "Only 3 questions"},
-      {[](ConfigUnit& c) { c.SPLATE = 40; }, "within 1 to 30"},
-      {[](ConfigUnit& c) { c.QMAX = 17; }, "a quiz has 17"},
-      {[](ConfigUnit& c) { c.SETSPC = 'Y', c.TYP = "nnFnnRnnnn"; }, "place 1 FTV question, but"},
-  };
-  for (const auto& [edit, words] : cases) {
-    PatternBench b;
-    edit(b.p.cu);
-    EXPECT_NE(pattern_limits_problem(b.p.cu).find(words), std::string::npos) << words;
-    EXPECT_FALSE(SPECPAT(b.p)) << words;
+  const std::string path = "config/cases/refusals.tsv";
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
+    PatternBench b("Space Enter");
+    edit(b.p.cu, c[0]);
+    EXPECT_NE(pattern_limits_problem(b.p.cu).find(c[1]), std::string::npos);
+    EXPECT_EQ(SPEC2(b.p), PatternEnd::Refused);
+    EXPECT_EQ(b.term.keys_read(), 2u);
+    EXPECT_FALSE(b.dir.exists("pat.txt"));
+    EXPECT_FALSE(SPECPAT(b.p));
+    if (c[2] != "-") expect_screen("config/golden/" + c[2] + ".screen", b.p.con);
   }
-  // The step tells the user, waits for Enter and writes no pattern file.
-  PatternBench b("Space Enter");
-  b.p.cu.SPMAX = 6;
-  EXPECT_EQ(SPEC2(b.p), PatternEnd::Refused);
-  EXPECT_EQ(b.term.keys_read(), 2u);
-  EXPECT_NE(b.p.con.row_text(5).find("less than the total maximum, 6."), std::string::npos);
-  EXPECT_FALSE(b.dir.exists("pat.txt"));
-
-  for (const char* name : {"Weekly", "Chapters", "Fixed", "New"}) {
-    static_cast<StyleValues&>(b.p.cu) =
-        read_style_file(std::string(HALVORIN_SOURCE_DIR) + "/demo/" + name + ".spe");
-    EXPECT_EQ(pattern_limits_problem(b.p.cu), "") << name;
-  }
+  for (const char* name : {"Weekly", "Chapters", "Fixed", "New"})
+    EXPECT_EQ(pattern_limits_problem(demo_style(name)), "") << name;
 }
 
 }  // namespace

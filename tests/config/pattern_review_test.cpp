@@ -1,12 +1,9 @@
 // The pattern review screens and the pattern file, driven by key scripts.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "bench.hpp"
 #include "config/pattern.hpp"
 #include "driver/steps.hpp"
-#include "platform/errors.hpp"
 
 namespace halvorin::testing {
 namespace {
@@ -31,12 +28,11 @@ struct ReviewResult {
   }
 };
 
-// The whole pattern step for `quizzes` quizzes of the weekly demo limits, changed by `setup`.
-ReviewResult run_review(const std::string& keys, int quizzes,
-                        const std::function<void(ConfigUnit&)>& setup = {}) {
+// The whole pattern step for `quizzes` quizzes of the weekly demo style changed by `edits`.
+ReviewResult run_review(const std::string& keys, int quizzes, const std::string& edits = "-") {
   PatternBench b(keys, 3);
   b.p.cu.QNUM = quizzes;
-  if (setup) setup(b.p.cu);
+  edit(b.p.cu, edits);
   ReviewResult r;
   try {
     r.end = SPEC2(b.p);
@@ -67,9 +63,8 @@ TEST(PatternReview, ThirtyOneQuizzesShowTwoPages) {
 }
 
 TEST(PatternReview, SpaceReshufflesOnlyTheCursorQuiz) {
-  auto varied = [](ConfigUnit& cu) {
-    cu.SPMIN = cu.FMIN = 0, cu.FMAX = cu.RMAX = cu.OMAX = cu.SMAX = 3;
-  };
+  const char* varied =
+      "Total Min=0;FTV Type Min=0;FTV Type Max=3;CV Ref Max=3;CO Ref Max=3;Situation Max=3";
   for (auto [keys, quiz] : {std::pair{"Down Down", 3}, {"Enter", 31}}) {
     const ReviewResult before = run_review(keys, 31, varied);
     const ReviewResult after = run_review(std::string(keys) + " Space", 31, varied);
@@ -80,21 +75,20 @@ TEST(PatternReview, SpaceReshufflesOnlyTheCursorQuiz) {
     EXPECT_NE(after.screen.row_text(quiz == 3 ? 8 : 6).find(after.pat[quiz - 1]),
               std::string::npos);
   }
-  auto fixed = [](ConfigUnit& cu) { cu.SETSPC = 'Y', cu.SMAX = 0, cu.TYP = "nnFnnRnnFnnOnnn"; };
-  const ReviewResult same = run_review("Space Down Space", 4, fixed);
+  const ReviewResult same = run_review(
+      "Space Down Space", 4, "Set Specialty Quest nos=Y;Situation Max=0;Types=nnFnnRnnFnnOnnn");
   ASSERT_EQ(same.pat.size(), 4u);
   for (const std::string& t : same.pat) EXPECT_EQ(t, "nnFnnRnnFnnOnnnnnnnnnnnnnnnnnn");
 }
 
 TEST(PatternReview, WideScreenShowsFifteenAndEscGoesBack) {
-  auto wide = [](ConfigUnit& cu) { cu.QMAX = 40; };
-  const ReviewResult r = run_review("Right", 20, wide);
+  const ReviewResult r = run_review("Right", 20, "Questions per pack=40");
   expect_screen("config/golden/review_wide.screen", r.screen);
   EXPECT_EQ(r.at(1, 6, 80), "  1." + r.pat[0] + std::string(45, 'n') + " ");
   EXPECT_EQ(r.cursor(true), 1);
-  EXPECT_EQ(run_review("Enter Up", 20, wide).cursor(true), 20);
+  EXPECT_EQ(run_review("Enter Up", 20, "Questions per pack=40").cursor(true), 20);
 
-  const ReviewResult back = run_review("Down Esc", 20, wide);
+  const ReviewResult back = run_review("Down Esc", 20, "Questions per pack=40");
   EXPECT_EQ(back.end, PatternEnd::Back);
   EXPECT_EQ(back.pat, r.pat);
   EXPECT_EQ(std::count(back.file.begin(), back.file.end(), '\n'), 20);

@@ -1,18 +1,11 @@
 // The pass frame through the real program: the style list (with the heading) and its room, and
-// bad input; expected screens and messages under golden/.
+// bad input; expected screens and messages under golden/, bad input under cases/.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include "config/bench.hpp"
 
-#include "support/harness.hpp"
-
-namespace halvorin {
+namespace halvorin::testing {
 namespace {
-
-using testing::copy_demo;
-using testing::expect_golden;
-using testing::run_halvorin;
-using testing::TempDir;
 
 // The list with its second entry chosen; Shift-D deletes a style's name and line (lower-case d,
 // and Shift-D on "Enter New Specs" or "Exit", change nothing; "8" and "2" move as the arrows do;
@@ -34,19 +27,16 @@ TEST(StyleList, ShowsEveryEntryDeletesAStyleAndExits) {
 // A list file longer than the menu holds is refused; a full list keeps a newly named style's
 // file without dropping or overflowing anything.
 TEST(StyleList, ALongerListIsRefusedAndAFullListStillSavesTheStyle) {
-  auto list = [](int styles) {
-    std::vector<std::string> l{"Weekly"};
-    for (int i = 2; i <= styles; ++i) l.push_back("Style" + std::to_string(i));
-    l.push_back("Enter New Specs");
-    return l;
-  };
   TempDir dir;
   copy_demo(dir);
-  dir.write_lines("Specs.lst", list(14));  // 15 lines: one more than the menu holds
+  std::string list = "Specs.lst=Weekly";
+  for (int i = 2; i <= 14; ++i) list += "|Style" + std::to_string(i);
+  change_file(dir, list + "|Enter New Specs");  // 15 lines: one more than the menu holds
   auto r = run_halvorin(dir, "Enter");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Specs.lst:15:"), std::string::npos) << r.err;
-  dir.write_lines("Specs.lst", list(13));
+  change_file(dir, "Specs.lst:14=Enter New Specs;15");
+  const std::vector<std::string> full = dir.lines("Specs.lst");
   // Choose Weekly, name it Extra, save: the list has no room for a fourteenth style.
   r = run_halvorin(dir, "Enter Down Down \"Extra\" Enter Esc Enter");
   EXPECT_EQ(r.status, 3);
@@ -54,65 +44,25 @@ TEST(StyleList, ALongerListIsRefusedAndAFullListStillSavesTheStyle) {
             std::string::npos)
       << r.screen;
   EXPECT_TRUE(dir.exists("Extra.spe"));
-  EXPECT_EQ(dir.lines("Specs.lst"), list(13));
+  EXPECT_EQ(dir.lines("Specs.lst"), full);
 }
 
-// Every failure ends with status 2 and a message naming the file, the line and (in a style file)
-// the field as the form labels it. The files every run reads are checked before the first screen:
-// with no keys at all the run ends there with status 2, not on a screen waiting for a key (3).
-// The messages, one case after another, are in golden/bad-input.err.
 TEST(BadInput, MissingAndBrokenFilesExitWithTwoAndName) {
-  using Damage = std::function<void(const TempDir&)>;
-  auto remove = [](const char* file) { return [=](const TempDir& d) { d.remove(file); }; };
-  auto replace = [](const char* file, size_t at, const char* text) {
-    return [=](const TempDir& d) {
-      auto l = d.lines(file);
-      l[at] = text;
-      d.write_lines(file, l);
-    };
-  };
-  const std::pair<Damage, const char*> cases[] = {
-      {remove("Specs.lst"), ""},
-      {remove("Verses.txt"), ""},
-      {[](const TempDir& d) {
-         d.write_lines("Verses.txt", {"26", "47"});
-       },
-       ""},
-      {remove("New.spe"), ""},
-      {replace("New.spe", 4, "x"), ""},
-      {remove("Weekly.spe"), "Enter"},
-      {replace("Weekly.spe", 11, "twelve"), "Enter"},
-      {replace("Weekly.spe", 2, "28 end"), "Enter"},
-      {[](const TempDir& d) {
-         auto l = d.lines("Weekly.spe");
-         l.resize(27);
-         d.write_lines("Weekly.spe", l);
-       },
-       "Enter"},
-      {replace("Weekly.spe", 3, "../out"), "Enter Esc Enter"},
-  };
-  // The message with the folder's name, which changes from run to run, as DIR.
-  auto without = [](std::string err, const TempDir& dir) {
-    if (size_t at = err.find(dir.path()); at != std::string::npos)
-      err.replace(at, dir.path().size(), "DIR");
-    return err;
-  };
+  const std::string path = "driver/cases/bad-input.tsv";
   std::string said;
-  for (const auto& [damage, keys] : cases) {
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
     TempDir dir;
-    copy_demo(dir);
-    damage(dir);
-    auto r = run_halvorin(dir, keys);
+    if (c[0] != "none") copy_demo(dir), change_file(dir, c[0]);
+    auto r = run_halvorin(dir, c[1] == "-" ? "" : c[1]);
     EXPECT_EQ(r.status, 2) << r.err;
-    said += without(r.err, dir);
+    // The folder's name, which changes from run to run, as DIR.
+    if (size_t at = r.err.find(dir.path()); at != std::string::npos)
+      r.err.replace(at, dir.path().size(), "DIR");
+    said += r.err;
   }
-  // A folder that is not a league folder says so and names both ways out.
-  TempDir empty;
-  auto r = run_halvorin(empty, "");
-  EXPECT_EQ(r.status, 2);
-  said += without(r.err, empty);
   expect_golden("driver/golden/bad-input.err", said);
 }
 
 }  // namespace
-}  // namespace halvorin
+}  // namespace halvorin::testing
