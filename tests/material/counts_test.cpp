@@ -3,17 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
+#include "driver/steps.hpp"
 #include "material/files.hpp"
-#include "material_fixture.hpp"
+#include "support/bench.hpp"
 
 namespace halvorin {
 namespace {
 
 using testing::crlf;
 using testing::qline;
-using testing::write_material;
+using InProcess = testing::ProgramBench;
+
+// Writes the five question files of list A and names them and the count file.
+void write_material(InProcess& b, const std::vector<std::vector<std::string>>& files) {
+  const char* names[] = {"Acts.A", "FTV.59", "cv.b", "co.b", "SIT.TXT"};
+  for (size_t k = 0; k < 5; ++k) b.dir.write_lines(names[k], files[k]);
+  b.p.rs.FTVFILE = "FTV.59";
+  b.p.rs.COUNTFILE = b.p.rs.NAME7 = "count.59A";
+  b.p.cu.REGLST = 'A';
+  b.p.cu.NAME4 = "week";
+}
 
 TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
   testing::ProgramBench ip;
@@ -30,13 +42,9 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
   auto lines = ip.dir.lines("count.59A");
   ASSERT_EQ(lines.size(), 1820u);
   EXPECT_EQ(ip.dir.read("count.59A").substr(0, 15), "1 1 0 1 0 0 0\r\n");
-  EXPECT_EQ(lines[2 * 65 + 6], "3 7 3 0 0 0 0");
-  EXPECT_EQ(lines[6 * 65 + 11], "7 12 0 0 2 0 0");
-  EXPECT_EQ(lines[1819], "28 65 0 1 0 0 0");
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                          [](auto& l) { return l.ends_with(" 0 0 0 0 0") == false; }),
-            5);  // nothing counted anywhere else
-
+  std::string counted;  // nothing counted anywhere else
+  for (const auto& l : lines) counted += l.ends_with(" 0 0 0 0 0") ? "" : l + "|";
+  EXPECT_EQ(counted, "1 1 0 1 0 0 0|2 2 0 0 0 1 0|3 7 3 0 0 0 0|7 12 0 0 2 0 0|28 65 0 1 0 0 0|");
   RunState again;
   load_count_file(again, "count.59A");
   for (int c = 1; c <= CHMAX; ++c)
@@ -47,29 +55,24 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
 }
 
 TEST(CountBuild, RefusesLinesThatWouldMisplaceQuestions) {
-  struct Case {
-    std::vector<std::string> lines;
-    int line;        // the line the message names
-    const char* in;  // part of the message
-  } cases[] = {
-      {{qline(1, 1), "x7:1\tQ"}, 2, "chapter"},
-      {{"7 :1\tQ"}, 1, "chapter"},
-      {{"29:1\tQ"}, 1, "outside"},
-      {{" 2:66\tQ"}, 1, "outside"},
-      {{" 2:5x\tQ"}, 1, "verse"},
-      {{qline(3, 8), qline(3, 7)}, 2, "order"},
-      {{qline(1, 1), "", qline(1, 2)}, 2, "blank"},
-      {std::vector<std::string>(256, qline(4, 4)), 256, "255"},
-  };
-  for (const Case& c : cases) {
+  const std::string path = "material/cases/question_lines.tsv";
+  auto rows = testing::test_table(path);
+  std::string many;  // 256 questions in one verse
+  for (int k = 0; k < 256; ++k) many += " 4: 4\\tQ|";
+  rows.push_back({0, {many.substr(0, many.size() - 1), "256", "255"}});
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::case_name(path, row));
+    std::string text = row[0] + "|";
+    for (size_t at; (at = text.find_first_of("\\|")) != std::string::npos;)
+      text.replace(at, text[at] == '|' ? 1 : 2, text[at] == '|' ? "\r\n" : "\t");
     CountTable t;
-    TextReader in = TextReader::from_text(crlf(c.lines), "Acts.A");
+    TextReader in = TextReader::from_text(text, "Acts.A");
     try {
       count_question_file(in, t);
-      ADD_FAILURE() << "accepted: " << c.lines.back();
+      ADD_FAILURE() << "accepted";
     } catch (const FileError& e) {
-      EXPECT_EQ(e.line(), c.line) << e.what();
-      EXPECT_NE(e.message().find(c.in), std::string::npos) << e.what();
+      EXPECT_EQ(e.line(), row.num(1)) << e.what();
+      EXPECT_NE(e.message().find(row[2]), std::string::npos) << e.what();
     }
   }
   // 255 in one verse fit; blank lines after the last question are harmless.
@@ -85,28 +88,19 @@ TEST(CountFile, RefusesShortOrGarbledFilesAndKeepsTheOldOneOnAFailedWrite) {
   for (int c = 1; c <= CHMAX; ++c)
     for (int v = 1; v <= VMAX; ++v)
       good.push_back(std::to_string(c) + " " + std::to_string(v) + " 1 0 0 0 0");
-  struct Case {
-    size_t keep;  // lines kept
-    int index;    // line (from 0) to replace, or -1
-    std::string replacement;
-    int line;
-  } cases[] = {{1000, -1, "", 1001},
-               {1820, 70, "2 6 1 x 0 0 0", 71},
-               {1820, 5, "1 7 1 0 0 0 0", 6},
-               {1820, 1819, "29 65 0 0 0 0 0", 1820},
-               {1820, 9, "1 10 256 0 0 0 0", 10},
-               {1820, 9, "1 10 0 -1 0 0 0", 10}};
   testing::ProgramBench ip;
-  for (const Case& c : cases) {
+  const std::string path = "material/cases/count_files.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    SCOPED_TRACE(testing::case_name(path, row));
     std::vector<std::string> lines = good;
-    if (c.index >= 0) lines[static_cast<size_t>(c.index)] = c.replacement;
-    lines.resize(c.keep);
+    if (row.num(1) >= 0) lines[static_cast<size_t>(row.num(1))] = row[2];
+    lines.resize(static_cast<size_t>(row.num(0)));
     ip.dir.write("count.59A", crlf(lines));
     try {
       load_count_file(ip.p.rs, "count.59A");
       ADD_FAILURE() << "accepted";
     } catch (const FileError& e) {
-      EXPECT_EQ(e.line(), c.line) << e.what();
+      EXPECT_EQ(e.line(), row.num(3)) << e.what();
     }
   }
   ip.dir.write("count.59A", "old");
@@ -124,6 +118,97 @@ TEST(SectorCounts, Read11AddsARecordAndRefusesOneOutOfRange) {
   EXPECT_EQ(READ11(rs, in, 4).vs, 2);
   EXPECT_EQ(rs.QPS[4] * 100 + rs.FPS[4] * 10 + rs.SPS[4], 310);
   EXPECT_THROW(READ11(rs, in, 4), FileError);
+}
+
+// Regular questions at 1:1 (2), 1:2 (3), 1:3, 2:1 (4); FTV at 1:2 (2), 2:1; CV Ref at 1:3;
+// CO Ref at 1:1; SIT at 1:2, 1:3. The range 1:2 .. 2:1 holds 8 regular questions.
+InProcess& small_material(InProcess& ip, int qmax, char indx = 'Y') {
+  auto q = [](int c, int v) { return qline(c, v); };
+  write_material(ip, {{q(1, 1), q(1, 1), q(1, 2), q(1, 2), q(1, 2), q(1, 3), q(2, 1), q(2, 1),
+                       q(2, 1), q(2, 1)},
+                      {q(1, 2), q(1, 2), q(2, 1)},
+                      {q(1, 3)},
+                      {q(1, 1)},
+                      {q(1, 2), q(1, 3)}});
+  RunState& rs = ip.p.rs;
+  rs.BCHAP = 1, rs.BVER = 2, rs.ECHAP = 2, rs.EVER = 1;
+  rs.QMAX = qmax;
+  rs.INDX = indx;
+  return ip;
+}
+
+TEST(CountMaterial, SummaryLineAndQuizLimitsWhenTheRegularQuestionsJustSuffice) {
+  InProcess ip;
+  RunState& rs = small_material(ip, 8).p.rs;
+  rs.FMAX = 1, rs.SMAX = 2, rs.OMAX = 0, rs.RMAX = 1;
+  rs.OQUIZ = 77;  // a maximum of 0 keeps the earlier limit
+  ASSERT_EQ(count_material(ip.p), Step::Continue);
+  testing::expect_screen("material/golden/summary.screen", ip.p.con);
+  EXPECT_EQ(rs.BEFORE * 10 + rs.OBEFORE, 21);
+  EXPECT_EQ(std::vector<int>({rs.FQUIZ, rs.SQUIZ, rs.RQUIZ, rs.OQUIZ}),
+            std::vector<int>({2, 1, 1, 77}));  // FTV: (4 * 3 / 1) / 5
+}
+
+TEST(CountMaterial, TooFewRegularQuestionsWarnsUntilEnter) {
+  InProcess ip("Enter");
+  EXPECT_EQ(count_material(small_material(ip, 9).p), Step::StartOver);
+  testing::expect_screen("material/golden/too_few.screen", ip.p.con);
+  InProcess no_keys;
+  EXPECT_THROW(count_material(small_material(no_keys, 9).p), ScriptEnded);
+}
+
+// A valid count file that disagrees with the material: 20 regular questions at 1:2.
+std::string other_count_file() {
+  std::string s;
+  for (int c = 1; c <= CHMAX; ++c)
+    for (int v = 1; v <= VMAX; ++v)
+      s += std::to_string(c) + " " + std::to_string(v) + (c == 1 && v == 2 ? " 20" : " 0") +
+           " 0 0 0 0\r\n";
+  return s;
+}
+
+TEST(CountMaterial, ReusesACountFileOnlyWhenAskedAndInTheWorkingDirectory) {
+  for (char indx : {'N', 'Y'}) {
+    InProcess ip;
+    small_material(ip, 1, indx).dir.write("count.59A", other_count_file());
+    ASSERT_EQ(count_material(ip.p), Step::Continue);
+    // Kept with reindex N only while it matches the material; this one is rebuilt either way.
+    EXPECT_EQ(ip.p.rs.TQUEST, 8);
+    EXPECT_EQ(ip.p.rs.STALECOUNT, indx == 'N');
+  }
+  // Found only along PATH: the material here is counted into a count file here.
+  InProcess ip;
+  small_material(ip, 1, 'N');
+  testing::TempDir elsewhere;
+  elsewhere.write("count.59A", other_count_file());
+  std::string old_path = std::getenv("PATH");
+  testing::set_env("PATH", elsewhere.path());
+  Step step = count_material(ip.p);
+  testing::set_env("PATH", old_path);
+  ASSERT_EQ(step, Step::Continue);
+  EXPECT_EQ(ip.p.rs.PS, elsewhere.file("count.59A"));
+  EXPECT_EQ(ip.p.rs.TQUEST, 8);
+  EXPECT_EQ(ip.dir.lines("count.59A").size(), 1820u);
+  ip.p.rs.ECHAP = 29;  // a range outside the tables is refused, naming the style file
+  ip.p.rs.NAME = "Weekly";
+  EXPECT_THROW(count_material(ip.p), FileError);
+}
+
+TEST(EmptySpecialty, WarnsWithTwoEntersOnlyWhenAMaximumHasNoQuestions) {
+  auto run = [](const std::string& keys, int fmax, int fquest) {
+    InProcess ip(keys);
+    ip.p.rs.FMAX = fmax;
+    ip.p.rs.FQUEST = fquest;
+    Step step = check_empty_specialty(ip.p);
+    testing::expect_screen("material/golden/empty_specialty.screen", ip.p.con);
+    return step;
+  };
+  EXPECT_THROW(run("Enter", 1, 0), ScriptEnded);
+  EXPECT_EQ(run("Enter Enter", 1, 0), Step::StartOver);
+  InProcess some;
+  some.p.rs.FMAX = 2;
+  some.p.rs.FQUEST = 5;
+  EXPECT_EQ(check_empty_specialty(some.p), Step::Continue);
 }
 
 }  // namespace

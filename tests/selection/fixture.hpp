@@ -3,7 +3,7 @@
 // and question n of a kind in sector s is verse n, so every line read tells where it came from.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <array>
 #include <memory>
 
 #include "selection/assembly.hpp"
@@ -12,9 +12,11 @@
 
 namespace halvorin::testing {
 
-struct SectorCounts {
-  int regular = 0, ftv = 0, cv = 0, co = 0, sit = 0;
-};
+// Questions of a sector by kind: regular, FTV, CV Ref, CO Ref, SIT.
+using SectorCounts = std::array<int, 5>;
+inline std::vector<SectorCounts> same(int sectors, SectorCounts c) {
+  return std::vector<SectorCounts>(static_cast<size_t>(sectors), c);
+}
 
 // What one quiz took, by position from 1.
 struct QuizTaken {
@@ -42,34 +44,25 @@ class SelectionTest : public ::testing::Test {
     rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = rs.SBEFORE = rs.TEMPF = 3;
     rs.REGFILE = "Acts.b", rs.FTVFILE = "FTV.75", rs.CVFILE = "cv.b", rs.COFILE = "co.b";
     rs.SITFILE = "SIT.TXT";
-    struct Kind {
-      int SectorCounts::*count;
-      SectorTable RunState::*left;
-      SectorTable RunState::*total;
-      std::string* file;
-      std::string
-          text;  // empty: an FTV label with its type (a to e by sector and number), the verse
-    } kinds[] = {{&SectorCounts::regular, &RunState::QPS, &RunState::TQPS, &rs.REGFILE,
-                  "\tWho was it?\tanswer"},
-                 {&SectorCounts::ftv, &RunState::FPS, &RunState::TFPS, &rs.FTVFILE, ""},
-                 {&SectorCounts::cv, &RunState::RPS, &RunState::TRPS, &rs.CVFILE,
-                  "\tCV\tWhat does it say?\tanswer"},
-                 {&SectorCounts::co, &RunState::OPS, &RunState::TOPS, &rs.COFILE,
-                  "\tCO\tWhere is it said?\tanswer"},
-                 {&SectorCounts::sit, &RunState::SPS, &RunState::TSPS, &rs.SITFILE,
-                  "\tWho said \"this\"? *someone"}};
-    for (const Kind& k : kinds) {
+    SectorTable RunState::*left[] = {&RunState::QPS, &RunState::FPS, &RunState::RPS, &RunState::OPS,
+                                     &RunState::SPS};
+    SectorTable RunState::*total[] = {&RunState::TQPS, &RunState::TFPS, &RunState::TRPS,
+                                      &RunState::TOPS, &RunState::TSPS};
+    const std::string* files[] = {&rs.REGFILE, &rs.FTVFILE, &rs.CVFILE, &rs.COFILE, &rs.SITFILE};
+    const char* texts[] = {"\tWho was it?\tanswer", "", "\tCV\tWhat does it say?\tanswer",
+                           "\tCO\tWhere is it said?\tanswer", "\tWho said \"this\"? *someone"};
+    for (size_t k = 0; k < 5; ++k) {
       std::vector<std::string> lines(3, " 0: 0\tbefore\tx");
       for (int s = 1; s <= rs.SECTORS; ++s) {
-        int n = (rs.*k.left)[s] = (rs.*k.total)[s] = sectors[static_cast<size_t>(s - 1)].*k.count;
-        for (int i = 1; i <= n; ++i)
-          lines.push_back(ref(s, i) +
-                          (k.text.empty()
-                               ? "\tFT" + std::string(1, "abcde"[(s + i) % 5]) + "\tAnd so on"
-                               : k.text));
+        int n = (rs.*left[k])[s] = (rs.*total[k])[s] = sectors[static_cast<size_t>(s - 1)][k];
+        for (int i = 1; i <= n; ++i)  // an FTV label's type runs a to e by sector and number
+          lines.push_back(
+              qline(s, i, "").substr(0, 5 + (i > 99)) +
+              (k == 1 ? "\tFT" + std::string(1, "abcde"[(s + i) % 5]) + "\tAnd so on" : texts[k]));
       }
-      dir.write_lines(*k.file, lines);
+      dir.write_lines(*files[k], lines);
     }
+    make_room_for_sectors(rs);
     rs.MINQZ = rs.MINQZ1 = rs.FQUIZ = rs.FQUIZ1 = 1000;
     rs.REPEATPCT = rs.SPMIN = 0;
     rs.IPC = 50;
@@ -81,7 +74,6 @@ class SelectionTest : public ::testing::Test {
     for (auto* t : {&rs.FINISH, &rs.REFERENCE, &rs.ONLY, &rs.SITUATION}) t->fill(true);
   }
 
-  static std::string ref(int s, int k) { return qline(s, k).substr(0, 5); }
   // A screen row without its trailing blanks.
   std::string row(int r) const {
     std::string t = prog->con.row_text(r);
