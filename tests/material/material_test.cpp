@@ -22,10 +22,8 @@ using InProcess = testing::ProgramBench;
 void write_material(InProcess& b, const std::vector<std::vector<std::string>>& files) {
   const char* names[] = {"Acts.A", "FTV.59", "cv.b", "co.b", "SIT.TXT"};
   for (size_t k = 0; k < 5; ++k) b.dir.write_lines(names[k], files[k]);
-  b.p.rs.FTVFILE = "FTV.59";
-  b.p.rs.COUNTFILE = b.p.rs.NAME7 = "count.59A";
-  b.p.cu.REGLST = 'A';
-  b.p.cu.NAME4 = "week";
+  b.p.rs.FTVFILE = "FTV.59", b.p.rs.COUNTFILE = b.p.rs.NAME7 = "count.59A";
+  b.p.cu.REGLST = 'A', b.p.cu.NAME4 = "week";
 }
 
 // A valid count file: `q` regular questions at every verse, `at12` at 1:2.
@@ -117,14 +115,6 @@ TEST(CountFile, RefusesShortOrGarbledFilesAndKeepsTheOldOneOnAFailedWrite) {
   EXPECT_EQ(files, 1);  // nothing half-written left beside it
 }
 
-TEST(SectorCounts, Read11AddsARecordAndRefusesOneOutOfRange) {
-  RunState rs;
-  TextReader in = TextReader::from_text("1 2 3 1 1 1 0 x\r\n1 66 0 0 0 0 0\r\n", "count.59A");
-  EXPECT_EQ(READ11(rs, in, 4).vs, 2);
-  EXPECT_EQ(rs.QPS[4] * 100 + rs.FPS[4] * 10 + rs.SPS[4], 310);
-  EXPECT_THROW(READ11(rs, in, 4), FileError);
-}
-
 // Regular questions at 1:1 (2), 1:2 (3), 1:3, 2:1 (4); FTV at 1:2 (2), 2:1; CV Ref at 1:3;
 // CO Ref at 1:1; SIT at 1:2, 1:3. The range 1:2 .. 2:1 holds 8 regular questions.
 InProcess& small_material(InProcess& ip, int qmax, char indx = 'Y') {
@@ -137,28 +127,24 @@ InProcess& small_material(InProcess& ip, int qmax, char indx = 'Y') {
   }
   write_material(ip, files);
   RunState& rs = ip.p.rs;
-  rs.BCHAP = 1, rs.BVER = 2, rs.ECHAP = 2, rs.EVER = 1;
-  rs.QMAX = qmax;
-  rs.INDX = indx;
+  rs.BCHAP = 1, rs.BVER = 2, rs.ECHAP = 2, rs.EVER = 1, rs.QMAX = qmax, rs.INDX = indx;
   return ip;
 }
 
-TEST(CountMaterial, SummaryLineAndQuizLimitsWhenTheRegularQuestionsJustSuffice) {
+// Just enough regular questions: the summary line and the quiz limits (a maximum of 0 keeps the
+// earlier limit); one more needed: a warning until Enter.
+TEST(CountMaterial, SummaryAndQuizLimitsOrTooFewRegularQuestions) {
   InProcess ip;
   RunState& rs = small_material(ip, 8).p.rs;
-  rs.FMAX = 1, rs.SMAX = 2, rs.OMAX = 0, rs.RMAX = 1;
-  rs.OQUIZ = 77;  // a maximum of 0 keeps the earlier limit
+  rs.FMAX = 1, rs.SMAX = 2, rs.OMAX = 0, rs.RMAX = 1, rs.OQUIZ = 77;
   ASSERT_EQ(count_material(ip.p), Step::Continue);
   testing::expect_screen("material/golden/summary.screen", ip.p.con);
   EXPECT_EQ(rs.BEFORE * 10 + rs.OBEFORE, 21);
   EXPECT_EQ(std::vector<int>({rs.FQUIZ, rs.SQUIZ, rs.RQUIZ, rs.OQUIZ}),
             std::vector<int>({2, 1, 1, 77}));  // FTV: (4 * 3 / 1) / 5
-}
-
-TEST(CountMaterial, TooFewRegularQuestionsWarnsUntilEnter) {
-  InProcess ip("Enter");
-  EXPECT_EQ(count_material(small_material(ip, 9).p), Step::StartOver);
-  testing::expect_screen("material/golden/too_few.screen", ip.p.con);
+  InProcess few("Enter");                      // each in its own working folder, made in turn
+  EXPECT_EQ(count_material(small_material(few, 9).p), Step::StartOver);
+  testing::expect_screen("material/golden/too_few.screen", few.p.con);
   InProcess no_keys;
   EXPECT_THROW(count_material(small_material(no_keys, 9).p), ScriptEnded);
 }
@@ -177,11 +163,10 @@ TEST(CountMaterial, ReusesACountFileOnlyWhenAskedAndInTheWorkingDirectory) {
   small_material(ip, 1, 'N');
   testing::TempDir elsewhere;
   elsewhere.write("count.59A", crlf(count_lines(0, 20)));
-  std::string old_path = std::getenv("PATH");
+  const std::string old_path = std::getenv("PATH");
   testing::set_env("PATH", elsewhere.path());
-  Step step = count_material(ip.p);
+  EXPECT_EQ(count_material(ip.p), Step::Continue);
   testing::set_env("PATH", old_path);
-  ASSERT_EQ(step, Step::Continue);
   EXPECT_EQ(ip.p.rs.PS, elsewhere.file("count.59A"));
   EXPECT_EQ(ip.p.rs.TQUEST, 8);
   EXPECT_EQ(ip.dir.lines("count.59A").size(), 1820u);
@@ -191,15 +176,38 @@ TEST(CountMaterial, ReusesACountFileOnlyWhenAskedAndInTheWorkingDirectory) {
 }
 
 TEST(EmptySpecialty, WarnsWithTwoEntersOnlyWhenAMaximumHasNoQuestions) {
-  for (auto [keys, fquest, step] :
-       {std::tuple{"Enter Enter", 0, Step::StartOver}, std::tuple{"", 5, Step::Continue}}) {
-    InProcess ip(keys), one_key("Enter");
-    for (InProcess* p : {&ip, &one_key}) p->p.rs.FMAX = 2, p->p.rs.FQUEST = fquest;
-    EXPECT_EQ(check_empty_specialty(ip.p), step);
-    if (fquest) continue;
-    testing::expect_screen("material/golden/empty_specialty.screen", ip.p.con);
-    EXPECT_THROW(check_empty_specialty(one_key.p), ScriptEnded);
-  }
+  InProcess none("Enter Enter"), one_key("Enter"), some;
+  for (InProcess* ip : {&none, &one_key, &some})
+    ip->p.rs.FMAX = 1, ip->p.rs.FQUEST = 5 * (ip == &some);
+  EXPECT_EQ(check_empty_specialty(none.p), Step::StartOver);
+  testing::expect_screen("material/golden/empty_specialty.screen", none.p.con);
+  EXPECT_THROW(check_empty_specialty(one_key.p), ScriptEnded);
+  EXPECT_EQ(check_empty_specialty(some.p), Step::Continue);
+}
+
+TEST(Interrogative, OpeningsAndExceptions) {
+  const std::string path = "material/golden/openings.txt";
+  for (const auto& row : testing::test_table(path))
+    EXPECT_EQ(is_interrogative(" 1: 1\t" + row[1]), row[0] == "Y") << testing::case_name(path, row);
+}
+
+// The index starts after the questions before the range and gives every question of a sector
+// its own entry, also past question 200 of a large sector.
+TEST(Interrogative, CountintMarksTheRangeSectorBySector) {
+  testing::ProgramBench ip;
+  std::vector<std::string> lines(206, " 1: 1\tName the town.");
+  lines[0] = " 1: 1\tWho? (before)", lines[1] = " 1: 2\tWho one", lines[3] = " 1: 3\twhen three";
+  lines[204] = " 2: 1\tWho went?";
+  ip.dir.write_lines("Acts.A", lines);
+  RunState& rs = ip.p.rs;
+  rs.REGFILE = "Acts.A", rs.BEFORE = 1, rs.SECTORS = 2, rs.QPS[1] = 2, rs.QPS[2] = 203;
+  COUNTINT(ip.p);
+  EXPECT_EQ(std::vector<bool>({rs.INT(1, 1), rs.INT(1, 2), rs.INT(2, 1), rs.INT(2, 200),
+                               rs.INT(2, 201), rs.INT(2, 202), rs.INT(2, 203)}),
+            std::vector<bool>({true, false, true, false, false, true, false}));
+  EXPECT_EQ(ip.p.con.row_text(3).substr(0, 37), "  Creating index of interrogatives...");
+  rs.QPS[2] = 205;  // counts that promise more lines than the file has
+  EXPECT_THROW(COUNTINT(ip.p), FileError);
 }
 
 }  // namespace
