@@ -3,6 +3,9 @@
 // script, and the check that a division of the range keeps every question once.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
+
 #include "material/counts.hpp"
 #include "sectoring/sector_counts.hpp"
 #include "support/bench.hpp"
@@ -33,6 +36,13 @@ struct Bench : ProgramBench {
   }
   RunState& rs;
 };
+
+// The whole numbers in a text ("3:1 4:30" gives 3 1 4 30).
+inline std::vector<int> ints(std::string s) {
+  for (char& ch : s) ch = ch == ':' || ch == ',' ? ' ' : ch;
+  std::istringstream in(s);
+  return {std::istream_iterator<int>(in), std::istream_iterator<int>()};
+}
 
 // Begin, end (as c*100+v) and regular questions of each sector.
 inline std::vector<int> bounds(const RunState& rs) {
