@@ -53,9 +53,7 @@ bool rebuild_if_stale(Program& p) {
   for (const CountTable* t : tables) counted.push_back(*t);
   load_count_file(rs, rs.COUNTFILE);
   bool same = true;
-  for (size_t k = 0; k < counted.size(); ++k)
-    for (int c = 1; c <= CHMAX && same; ++c)
-      for (int v = 1; v <= VMAX && same; ++v) same = (*tables[k])(c, v) == counted[k](c, v);
+  for (size_t k = 0; k < counted.size(); ++k) same = same && tables[k]->same_entries(counted[k]);
   if (same) return false;
   show_index_build(p.con);
   for (size_t k = 0; k < counted.size(); ++k) *tables[k] = counted[k];

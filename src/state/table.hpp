@@ -47,6 +47,8 @@ class Table2 {
     return v_[static_cast<size_t>((r - 1) * Cols + (c - 1))];
   }
   void fill(const T& x) { v_.fill(x); }
+  // True when every entry equals the other table's (the names, kept for messages, may differ).
+  bool same_entries(const Table2& other) const { return v_ == other.v_; }
   static constexpr int rows() { return Rows; }
   static constexpr int cols() { return Cols; }
 
