@@ -11,7 +11,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 
 #include "platform/console_cells.hpp"
 #include "platform/errors.hpp"
@@ -34,7 +33,7 @@ BOOL WINAPI on_control(DWORD event) {
   return TRUE;
 }
 
-class ConsoleTerminal : public Terminal {
+class ConsoleTerminal : public QueuedTerminal {
  public:
   ConsoleTerminal() {
     in_ = GetStdHandle(STD_INPUT_HANDLE);
@@ -65,22 +64,6 @@ class ConsoleTerminal : public Terminal {
     if (unwound) SetEvent(unwound);
   }
 
-  int read_key(const Screen& screen, const std::string&) override {
-    fill_queue(screen);
-    int k = queue_.front();
-    queue_.pop_front();
-    return k;
-  }
-
-  bool key_waiting(const Screen& screen) override {
-    if (!queue_.empty()) return true;
-    render(screen);
-    take_events(screen);
-    return !queue_.empty();
-  }
-
-  void wait_key_pending(const Screen& screen, const std::string&) override { fill_queue(screen); }
-
  private:
   void restore() {
     if (!out_) return;
@@ -98,13 +81,18 @@ class ConsoleTerminal : public Terminal {
     throw Interrupted(ev == CTRL_C_EVENT || ev == CTRL_BREAK_EVENT ? SIGINT : SIGTERM);
   }
 
-  void fill_queue(const Screen& screen) {
-    while (queue_.empty()) {
+  void wait_for_keys(const Screen& screen) override {
+    while (!keys_queued()) {
       check_interrupt();
       render(screen);
       // Poll, so a control event is seen while waiting for a key.
       if (WaitForSingleObject(in_, 100) == WAIT_OBJECT_0) take_events(screen);
     }
+  }
+
+  void poll_keys(const Screen& screen) override {
+    render(screen);
+    take_events(screen);
   }
 
   // Takes the input events waiting, without blocking.
@@ -122,7 +110,7 @@ class ConsoleTerminal : public Terminal {
           const KEY_EVENT_RECORD& k = rec[i].Event.KeyEvent;
           ConsoleKey key{k.bKeyDown != 0, k.wRepeatCount, k.wVirtualKeyCode,
                          static_cast<unsigned char>(k.uChar.AsciiChar)};
-          for (int b : console_key_bytes(key)) queue_.push_back(b);
+          for (int b : console_key_bytes(key)) queue_key(b);
         }
       }
     }
@@ -190,7 +178,6 @@ class ConsoleTerminal : public Terminal {
   bool small_ = false;
   bool first_ = true;
   uint64_t version_ = 0;
-  std::deque<int> queue_;
   std::vector<ConsoleCell> drawn_;
 };
 

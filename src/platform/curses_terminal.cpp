@@ -5,7 +5,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <deque>
 #include <map>
 
 #include "platform/errors.hpp"
@@ -22,15 +21,17 @@ extern "C" void on_signal(int sig) { pending_signal = sig; }
 // PC palette order (0 black, 1 blue, 2 green, 3 cyan, 4 red, 5 magenta, 6 brown, 7 grey) to
 // curses colours, which swap red and blue.
 short curses_color(int pc) {
-  static const short map[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN, COLOR_CYAN,
+  static const short map[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
                                COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
   return map[pc & 7];
 }
 
-class CursesTerminal : public Terminal {
+class CursesTerminal : public QueuedTerminal {
  public:
   CursesTerminal() {
-    if (!::isatty(0) || !::isatty(1)) throw FileError("terminal", 0, "standard input and output must be a terminal (or use --keys)");
+    if (!::isatty(0) || !::isatty(1))
+      throw FileError("terminal", 0,
+                      "standard input and output must be a terminal (or use --keys)");
     if (!std::getenv("ESCDELAY")) ::setenv("ESCDELAY", "25", 1);
     screen_ = newterm(nullptr, stdout, stdin);
     if (!screen_) throw FileError("terminal", 0, "cannot start the terminal (is TERM set?)");
@@ -52,27 +53,6 @@ class CursesTerminal : public Terminal {
   }
 
   ~CursesTerminal() override { restore(); }
-
-  int read_key(const Screen& screen, const std::string&) override {
-    fill_queue(screen, true);
-    int k = queue_.front();
-    queue_.pop_front();
-    return k;
-  }
-
-  bool key_waiting(const Screen& screen) override {
-    if (!queue_.empty()) return true;
-    render(screen);
-    timeout(0);
-    int ch = getch();
-    timeout(100);
-    if (ch != ERR) translate(ch, screen);
-    return !queue_.empty();
-  }
-
-  void wait_key_pending(const Screen& screen, const std::string&) override {
-    fill_queue(screen, true);
-  }
 
  private:
   // Raw mode, but the terminal's interrupt key (Ctrl-C, or whatever `stty intr` names) and a
@@ -106,24 +86,29 @@ class CursesTerminal : public Terminal {
     }
   }
 
-  void fill_queue(const Screen& screen, bool block) {
-    while (queue_.empty()) {
+  void wait_for_keys(const Screen& screen) override {
+    while (!keys_queued()) {
       check_signal();
       render(screen);
+      // getch waits at most a tenth of a second, so a signal is seen while waiting for a key.
       int ch = getch();
-      if (ch == ERR) {
-        if (!block) return;
-        continue;
-      }
-      translate(ch, screen);
+      if (ch != ERR) translate(ch, screen);
     }
   }
 
+  void poll_keys(const Screen& screen) override {
+    render(screen);
+    timeout(0);
+    int ch = getch();
+    timeout(100);
+    if (ch != ERR) translate(ch, screen);
+  }
+
   void translate(int ch, const Screen& screen) {
-    static const std::map<int, int> ext = {
-        {KEY_UP, 72},    {KEY_DOWN, 80},  {KEY_LEFT, 75},  {KEY_RIGHT, 77}, {KEY_HOME, 71},
-        {KEY_END, 79},   {KEY_PPAGE, 73}, {KEY_NPAGE, 81}, {KEY_IC, 82},    {KEY_DC, 83},
-        {KEY_B2, 76}};
+    static const std::map<int, int> ext = {{KEY_UP, 72},    {KEY_DOWN, 80},  {KEY_LEFT, 75},
+                                           {KEY_RIGHT, 77}, {KEY_HOME, 71},  {KEY_END, 79},
+                                           {KEY_PPAGE, 73}, {KEY_NPAGE, 81}, {KEY_IC, 82},
+                                           {KEY_DC, 83},    {KEY_B2, 76}};
     if (ch == KEY_RESIZE) {
       drawn_.fill(Cell{'\x01', 255, 255});
       clear();
@@ -137,18 +122,18 @@ class CursesTerminal : public Terminal {
     if (ch == KEY_ENTER) ch = 13;
     if (ch == KEY_BACKSPACE || ch == 127) ch = 8;
     if (ch >= KEY_F(1) && ch <= KEY_F(10)) {
-      queue_.push_back(0);
-      queue_.push_back(59 + ch - KEY_F(1));
+      queue_key(0);
+      queue_key(59 + ch - KEY_F(1));
       return;
     }
     auto it = ext.find(ch);
     if (it != ext.end()) {
-      queue_.push_back(0);
-      queue_.push_back(it->second);
+      queue_key(0);
+      queue_key(it->second);
       return;
     }
     if (ch == '\n') ch = 13;
-    if (ch >= 0 && ch < 256) queue_.push_back(ch);
+    if (ch >= 0 && ch < 256) queue_key(ch);
   }
 
   int pair_for(int fg, int bg) {
@@ -227,7 +212,6 @@ class CursesTerminal : public Terminal {
   bool small_ = false;
   bool first_ = true;
   uint64_t version_ = 0;
-  std::deque<int> queue_;
   std::map<int, int> pairs_;
   std::array<Cell, Screen::kCols * Screen::kRows> drawn_{};
 };

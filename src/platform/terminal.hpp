@@ -2,6 +2,7 @@
 // A Terminal shows the Screen and delivers keys one byte at a time, as the PC keyboard did:
 // extended keys as 0 followed by the scan code (Up 72, Down 80, Left 75, Right 77, Home 71,
 // End 79, PgUp 73, PgDn 81, Ins 82, Del 83, F1..F10 59..68), Enter 13, Esc 27, Backspace 8.
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,36 @@ class Terminal {
   virtual bool key_waiting(const Screen& screen) = 0;
   // Shows the screen and waits until a key is waiting, without taking it.
   virtual void wait_key_pending(const Screen& screen, const std::string& where) = 0;
+};
+
+// A terminal on a real keyboard: what the keyboard sends is turned into key bytes that wait in
+// a queue until the program takes them. A subclass shows the screen and fills the queue.
+class QueuedTerminal : public Terminal {
+ public:
+  int read_key(const Screen& screen, const std::string&) override {
+    wait_for_keys(screen);
+    const int k = queue_.front();
+    queue_.pop_front();
+    return k;
+  }
+  bool key_waiting(const Screen& screen) override {
+    if (queue_.empty()) poll_keys(screen);
+    return !queue_.empty();
+  }
+  void wait_key_pending(const Screen& screen, const std::string&) override {
+    wait_for_keys(screen);
+  }
+
+ protected:
+  // Shows the screen and queues what is typed until at least one key byte waits.
+  virtual void wait_for_keys(const Screen& screen) = 0;
+  // Shows the screen and queues what has been typed already, without waiting.
+  virtual void poll_keys(const Screen& screen) = 0;
+  bool keys_queued() const { return !queue_.empty(); }
+  void queue_key(int k) { queue_.push_back(k); }
+
+ private:
+  std::deque<int> queue_;
 };
 
 // Keys from a key script (tests, benchmarks, batch runs); needs no terminal.
