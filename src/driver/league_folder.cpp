@@ -5,6 +5,7 @@
 #include <memory>
 #include <system_error>
 
+#include "config/style_list.hpp"
 #include "driver/pass.hpp"
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
@@ -15,8 +16,6 @@ namespace halvorin {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kStyleList = "Specs.lst";
 
 std::vector<fs::path> demo_files(const std::string& demo) {
   std::vector<fs::path> files;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <sstream>
 
+#include "config/style_list.hpp"
 #include "driver/batch.hpp"
 #include "driver/league_folder.hpp"
 #include "driver/material_check.hpp"
@@ -199,7 +200,7 @@ int main(int argc, char** argv) {
       check_league_folder(opt.batch ? StartCheck::Batch : StartCheck::Interactive);
     } catch (const FileError& e) {
       std::cerr << "halvorin: " << e.what() << "\n";
-      if (e.file() == "Specs.lst" && e.message().rfind("file not found", 0) == 0)
+      if (e.file() == kStyleList && e.message().rfind("file not found", 0) == 0)
         std::cerr << not_a_league_folder_hint(working_folder());
       return kExitFile;
     }
