@@ -18,6 +18,9 @@ if [ "$1" != program ]; then
   command -v man >/dev/null 2>&1 || missing="$missing man-db"
   command -v groff >/dev/null 2>&1 || missing="$missing groff-base"
   command -v dpkg-shlibdeps >/dev/null 2>&1 || missing="$missing dpkg-dev"
+  # The packet's PDF is checked with qpdf and read back with poppler's pdfinfo and pdftotext.
+  command -v qpdf >/dev/null 2>&1 || missing="$missing qpdf"
+  command -v pdftotext >/dev/null 2>&1 || missing="$missing poppler-utils"
 fi
 [ -z "$missing" ] && exit 0
 if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then

@@ -61,6 +61,7 @@ std::map<std::string, std::string> batch_answers() {
           {"combination menu", "\r"},
           {"interrogatives abandoned", "\r"},
           {"quizzes complete", "\r"},
+          {"PDF not written", "\r"},
           {"print question", "N"}};
 }
 
@@ -92,11 +93,13 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
   }
 
   const RunState& rs = p.rs;
+  if (rs.PDFFAULT) std::rethrow_exception(rs.PDFFAULT);  // a file error: exit 2
   out << style << ": " << rs.QZ << " quizzes of " << rs.SECTORS << " questions, "
       << rs.QZ * rs.SECTORS << " questions in all\n";
   for (const std::string& note : run_notes(rs.NOTESFILE)) out << "  note: " << note << "\n";
   const Times after = write_times();
-  out << "  wrote " << rs.QUIFILE << ", " << rs.INFFILE << ", " << kPatternFile;
+  out << "  wrote " << rs.QUIFILE << (rs.PDFFILE.empty() ? "" : ", " + rs.PDFFILE) << ", "
+      << rs.INFFILE << ", " << kPatternFile;
   auto count = after.find(rs.COUNTFILE);
   auto old = before.find(rs.COUNTFILE);
   if (count != after.end() && (old == before.end() || old->second != count->second))

@@ -5,6 +5,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include "output/sheets.hpp"
 #else
 #include <sys/wait.h>
 #endif
@@ -46,9 +48,9 @@ std::string print_through_command(const std::string& cmd, const std::vector<std:
 }
 
 #ifdef _WIN32
-// Prints on the default printer through its device context: a fixed-pitch font sized for 80
-// columns at 10 characters to the inch, as many lines a page as fit between half-inch margins,
-// a new page at each form feed and when a page is full.
+// Prints on the default printer by the packet's sheet rule (the one its PDF follows): the font
+// at 10 characters to the inch, each sheet's lines at the sheet rule's spacing, on the paper of
+// HALVORIN_PAPER. The printer's own margins are taken off the rule's positions.
 std::string print_to_default_printer(const std::vector<std::string>& lines) {
   char name[512];
   DWORD size = sizeof name;
@@ -56,48 +58,42 @@ std::string print_to_default_printer(const std::vector<std::string>& lines) {
     return "there is no default printer; set one or HALVORIN_PRINTER";
   HDC dc = CreateDCA("WINSPOOL", name, nullptr, nullptr);
   if (!dc) return std::string("cannot open the printer '") + name + "'";
-  int dpi_x = GetDeviceCaps(dc, LOGPIXELSX), dpi_y = GetDeviceCaps(dc, LOGPIXELSY);
-  int page_h = GetDeviceCaps(dc, VERTRES);
-  HFONT font = CreateFontA(-MulDiv(12, dpi_y, 72), -dpi_x / 10, 0, 0, FW_NORMAL, FALSE, FALSE,
-                           FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+  const Paper paper = paper_from_env();
+  const std::vector<Sheet> sheets = lay_sheets(lines, paper);
+  const int dpi_x = GetDeviceCaps(dc, LOGPIXELSX), dpi_y = GetDeviceCaps(dc, LOGPIXELSY);
+  const int off_x = GetDeviceCaps(dc, PHYSICALOFFSETX), off_y = GetDeviceCaps(dc, PHYSICALOFFSETY);
+  // Hundredths of a point to device pixels, from the sheet's edge.
+  auto px = [](int v, int dpi) { return MulDiv(v, dpi, 7200); };
+  HFONT font = CreateFontA(-px(kFontSize, dpi_y), px(kCharWidth, dpi_x), 0, 0, FW_NORMAL, FALSE,
+                           FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
   HGDIOBJ old_font = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  int line_h = tm.tmHeight + tm.tmExternalLeading;
-  int top = dpi_y / 2, left = dpi_x / 2;
-  int per_page = line_h > 0 ? std::max(1, (page_h - 2 * top) / line_h) : 60;
+  SetTextAlign(dc, TA_BASELINE | TA_LEFT);
 
   DOCINFOA doc{};
   doc.cbSize = sizeof doc;
   doc.lpszDocName = "Halvorin packet";
   std::string err;
-  bool page_open = false;
-  int row = 0;
-  auto new_page = [&] {
-    if (page_open && EndPage(dc) <= 0) err = "the printer refused a page";
-    page_open = StartPage(dc) > 0;
-    if (!page_open && err.empty()) err = "the printer refused a page";
-    SelectObject(dc, font);  // a new page may reset the device context
-    row = 0;
-  };
   if (StartDocA(dc, &doc) <= 0) {
     err = std::string("the printer '") + name + "' refused the document";
   } else {
-    new_page();
-    for (size_t i = 0; i < lines.size() && err.empty(); ++i) {
-      std::string line = lines[i];
-      for (size_t ff; (ff = line.find('\f')) != std::string::npos;) {
-        line.erase(0, ff + 1);
-        new_page();
+    for (size_t i = 0; i < sheets.size() && err.empty(); ++i) {
+      const Sheet& sheet = sheets[i];
+      if (StartPage(dc) <= 0) {
+        err = "the printer refused a page";
+        break;
       }
-      if (row == per_page) new_page();
-      std::string text = line.substr(0, 79);
-      if (!text.empty())
-        TextOutA(dc, left, top + row * line_h, text.data(), static_cast<int>(text.size()));
-      ++row;
+      SelectObject(dc, font);  // a new page may reset the device context
+      SetTextAlign(dc, TA_BASELINE | TA_LEFT);
+      const int left = px(left_margin(paper), dpi_x) - off_x;
+      for (size_t k = 0; k < sheet.lines.size(); ++k) {
+        const std::string& text = sheet.lines[k];
+        const int base = kTopMargin + sheet.pitch * 3 / 4 + static_cast<int>(k) * sheet.pitch;
+        if (text.find_first_not_of(' ') != std::string::npos)
+          TextOutA(dc, left, px(base, dpi_y) - off_y, text.data(), static_cast<int>(text.size()));
+      }
+      if (EndPage(dc) <= 0) err = "the printer refused a page";
     }
-    if (page_open) EndPage(dc);
     if (err.empty()) {
       if (EndDoc(dc) <= 0) err = "the printer did not take the document";
     } else {
