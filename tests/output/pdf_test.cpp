@@ -170,9 +170,7 @@ TEST(Pdf, PacketsComeOutSheetForSheet) {
 
     EXPECT_EQ(run_command("qpdf --check " + shell_word(pdf)).status, 0);
     const std::string info = run_command("pdfinfo " + shell_word(pdf)).out;
-    EXPECT_NE(info.find("Pages:           " + c[8] + "\n"),
-              std::string::npos)
-        << info;
+    EXPECT_NE(info.find("Pages:           " + c[8] + "\n"), std::string::npos) << info;
     EXPECT_NE(info.find(a4 ? "595.28 x 841.89 pts (A4)" : "612 x 792 pts (letter)"),
               std::string::npos)
         << info;
