@@ -220,6 +220,19 @@ TEST(Pdf, PacketsComeOutSheetForSheet) {
   }
 }
 
+// --pdf never writes over what it was given, and a quiz file that is not there is a file error.
+TEST(Pdf, TheCommandLineWritesOnlyThePdfOfAQuizFile) {
+  TempDir dir;
+  dir.write("old.pdf", "kept");
+  const std::string pdf = shell_word(HALVORIN_BIN) + " --pdf ";
+  EXPECT_EQ(run_command(pdf + shell_word(dir.file("old.pdf"))).status, 64);
+  EXPECT_EQ(dir.read("old.pdf"), "kept");
+  const RunResult r = run_command(pdf + shell_word(dir.file("old.qui")));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.rfind("halvorin: old.qui:0: ", 0), 0u) << r.err;
+  EXPECT_EQ(dir.read("old.pdf"), "kept");
+}
+
 // Whichever file operation of the packet's end fails, no half PDF and no temporary file is left,
 // and a PDF that is there is whole; a PDF that cannot be written is shown, the quiz file kept.
 TEST(Pdf, AFailureLeavesNoHalfPdf) {
