@@ -129,21 +129,42 @@ int pdf_of_quiz_file(const std::string& qui) {
   std::error_code ec;
   if (in.has_parent_path()) fs::current_path(in.parent_path(), ec);
   if (ec) {
-    std::cerr << "halvorin: " << in.parent_path().string()
+    std::cerr << "halvorin: " << printable(in.parent_path().string())
               << ":0: cannot change to this folder: " << ec.message() << "\n";
     return kExitFile;
   }
   const Paper paper = paper_from_env();
   try {
     const int sheets = write_packet_pdf(in.filename().string(), out.filename().string(), paper);
-    std::cout << "wrote " << out.string() << ": " << sheets << (sheets == 1 ? " sheet" : " sheets")
-              << " on " << paper.name << "\n";
+    std::cout << "wrote " << printable(out.string()) << ": " << sheets
+              << (sheets == 1 ? " sheet" : " sheets") << " on " << paper.name << "\n";
   } catch (const FileError& e) {
     std::cerr << "halvorin: " << e.what() << "\n";
     return kExitFile;
   }
   return 0;
 }
+
+// Passes what batch runs and the material check print on to another stream, with every control
+// character but the line end shown as printable() shows it: names and lines quoted from files
+// reach the terminal as text.
+class PrintableOut : public std::streambuf {
+ public:
+  explicit PrintableOut(std::streambuf* to) : to_(to) {}
+
+ protected:
+  int overflow(int c) override {
+    if (c == traits_type::eof()) return traits_type::not_eof(c);
+    const char ch = static_cast<char>(c);
+    const std::string s = ch == '\n' ? std::string(1, ch) : printable({&ch, 1});
+    const auto n = static_cast<std::streamsize>(s.size());
+    return to_->sputn(s.data(), n) == n ? c : traits_type::eof();
+  }
+  int sync() override { return to_->pubsync(); }
+
+ private:
+  std::streambuf* to_;
+};
 
 std::string working_folder() {
   std::error_code ec;
@@ -265,10 +286,12 @@ int main(int argc, char** argv) {
       term = make_curses_terminal();
 #endif
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
+    PrintableOut shown(std::cout.rdbuf());
+    std::ostream out(&shown);
     if (opt.batch)
-      run_batch(*program, opt.style, std::cout);
+      run_batch(*program, opt.style, out);
     else if (opt.check)
-      status = check_material(*program, opt.style, std::cout) == 0 ? 0 : kExitRefused;
+      status = check_material(*program, opt.style, out) == 0 ? 0 : kExitRefused;
     else
       run_program(*program);
   } catch (const BatchRefused& e) {
@@ -280,13 +303,13 @@ int main(int argc, char** argv) {
     std::cerr << "halvorin: " << e.what() << "\n";
   } catch (const ScriptEnded& e) {
     status = kExitScript;
-    std::cerr << "halvorin: " << e.what() << "\n";
+    std::cerr << "halvorin: " << printable(e.what()) << "\n";
   } catch (const Interrupted& e) {
     signal_to_raise = e.signal_number();
   } catch (const std::exception& e) {
     status = kExitInternal;
     term.reset();
-    std::cerr << "halvorin: internal error: " << e.what() << "\n";
+    std::cerr << "halvorin: internal error: " << printable(e.what()) << "\n";
   }
   if (program && !dump.empty()) dump_screen(program->con, dump);
   program.reset();
