@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <map>
+#include <string>
 
 #include "platform/errors.hpp"
 #include "platform/terminal.hpp"
@@ -30,12 +31,31 @@ class CursesTerminal : public QueuedTerminal {
  public:
   CursesTerminal() {
     if (!::isatty(0) || !::isatty(1))
-      throw FileError("terminal", 0,
-                      "standard input and output must be a terminal (or use --keys)");
+      throw FileError("", 0, "standard input and output must be a terminal (or use --keys)");
+    const char* term = std::getenv("TERM");
+    const std::string type = term ? term : "";
+    if (type.empty())
+      throw FileError("", 0,
+                      "TERM is not set; set it to the terminal's type (for example "
+                      "TERM=xterm-256color)");
     if (!std::getenv("ESCDELAY")) ::setenv("ESCDELAY", "25", 1);
     screen_ = newterm(nullptr, stdout, stdin);
-    if (!screen_) throw FileError("terminal", 0, "cannot start the terminal (is TERM set?)");
+    if (!screen_)
+      throw FileError("", 0,
+                      "TERM=" + type +
+                          " names a terminal type this system does not know; set TERM to the "
+                          "terminal's type (for example TERM=xterm-256color)");
     set_term(screen_);
+    // The screens are drawn by placing the cursor; a terminal that cannot would show nothing.
+    const char* cup = tigetstr("cup");
+    if (!cup || cup == reinterpret_cast<char*>(-1)) {
+      restore();
+      throw FileError("", 0,
+                      "TERM=" + type +
+                          " names a terminal that cannot place the cursor, which the screens "
+                          "need; run the program in a full-screen terminal (for example "
+                          "TERM=xterm-256color) or use --keys");
+    }
     raw();
     keep_interrupt_key();
     noecho();

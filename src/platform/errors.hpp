@@ -6,10 +6,12 @@
 namespace halvorin {
 
 // A file could not be opened, read or written, or held something unusable. Exit status 2.
+// Without a file (the terminal cannot be used) it reads as the message alone.
 class FileError : public std::runtime_error {
  public:
   FileError(std::string file, int line, std::string message)
-      : std::runtime_error(file + ":" + std::to_string(line) + ": " + message),
+      : std::runtime_error(file.empty() ? message
+                                        : file + ":" + std::to_string(line) + ": " + message),
         file_(std::move(file)),
         line_(line),
         message_(std::move(message)) {}

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/errors.hpp"
+#include "platform/printer.hpp"
 #include "platform/random.hpp"
 #include "platform/screen.hpp"
 #include "platform/terminal.hpp"
@@ -107,6 +108,20 @@ TEST_F(InTempDir, WritersUseCrLfAndReplaceAtomically) {
   EXPECT_EQ(dir_.read("style.spe"), "Exit");
   EXPECT_EQ(search_path("style.spe"), "style.spe");
   EXPECT_EQ(search_path("count.nothere"), "");
+}
+
+TEST_F(InTempDir, PrintCommandKeepsItsRedirectionsAndReportsItsErrorOutput) {
+  const std::string path = "platform/cases/print_command.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    SCOPED_TRACE(testing::case_name(path, row));
+    dir_.remove("printed");
+    testing::set_env("HALVORIN_PRINTER", row[0]);
+    EXPECT_EQ(print_copies({"first", "second"}, 2), row[1] == "-" ? "" : row[1]);
+    std::string copies;
+    for (int k = 0; k < row.num(2); ++k) copies += "first\nsecond\n";
+    EXPECT_EQ(dir_.exists("printed") ? dir_.read("printed") : "", copies);
+  }
+  testing::unset_env("HALVORIN_PRINTER");
 }
 
 TEST(ScriptTerminal, EndsWithScriptEndedNamingTheScreen) {
