@@ -68,7 +68,7 @@ std::string print_through_command(const std::string& cmd, const std::vector<std:
                            OPEN_EXISTING, 0, nullptr);
   char dir[MAX_PATH + 1], path[MAX_PATH + 1];
   HANDLE err = INVALID_HANDLE_VALUE;
-  if (GetTempPathA(sizeof dir, dir) && GetTempFileNameA(dir, "hvp", 0, path))
+  if (GetTempPathA(static_cast<DWORD>(sizeof dir), dir) && GetTempFileNameA(dir, "hvp", 0, path))
     err = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &sa, CREATE_ALWAYS,
                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
@@ -112,7 +112,7 @@ std::string print_through_command(const std::string& cmd, const std::vector<std:
     char buf[4096];
     DWORD got = 0;
     if (SetFilePointer(err, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
-        ReadFile(err, buf, sizeof buf, &got, nullptr))
+        ReadFile(err, buf, static_cast<DWORD>(sizeof buf), &got, nullptr))
       said.assign(buf, got);
     CloseHandle(err);
   }
