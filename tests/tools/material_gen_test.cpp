@@ -85,7 +85,7 @@ TEST_P(EveryProfile, FilesReadBackWithinTheTablesInTheirProfilesShape) {
                                           testing::shell_word(dir.path()) + " --check-material");
   EXPECT_EQ(check.status, 0) << check.out.substr(check.out.size() -
                                                  std::min<size_t>(check.out.size(), 600));
-  EXPECT_TRUE(check.out.ends_with("\nno problems found\n")) << check.err;
+  EXPECT_NE(check.out.find("\nno problems found"), std::string::npos) << check.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, EveryProfile, ::testing::Values("full", "small", "sparse"));
