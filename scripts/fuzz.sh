@@ -19,25 +19,13 @@ key_seconds=${KEYFUZZ_SECONDS:-120}
 seed=${FUZZ_SEED:-1}
 jobs=${JOBS:-2}
 
-missing=""
-command -v clang++ >/dev/null 2>&1 || missing="clang"
-ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
-  missing="$missing libclang-rt-14-dev"
-if [ -n "$missing" ]; then
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    echo "Installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq $missing >/dev/null
-  else
-    echo "Please install:$missing (for example: sudo apt-get install$missing)"
-    exit 1
-  fi
-fi
+sh scripts/install-deps.sh fuzz
 
 gen=""
 command -v ninja >/dev/null 2>&1 && gen="-G Ninja"
 [ -f "$build/CMakeCache.txt" ] ||
-  cmake -S fuzz -B "$build" $gen -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B "$build" $gen -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DHALVORIN_FUZZ=ON -DHALVORIN_TESTS=OFF
 cmake --build "$build" -j "$jobs"
 
 targets=${FUZZ_TARGETS:-all}
@@ -47,7 +35,7 @@ fi
 
 # Seeds: the kept corpus and regression inputs, plus whole files of generated material.
 material="$build/material-small"
-[ -f "$material/Verses.txt" ] || "$build/halvorin-material" --out "$material" --profile small >/dev/null
+[ -f "$material/Verses.txt" ] || "$build/tools/halvorin-material" --out "$material" --profile small >/dev/null
 
 failed=0
 summary="$build/fuzz-summary.txt"
@@ -65,7 +53,7 @@ for t in $targets; do
   [ -f "fuzz/dict/$t.dict" ] && dict="-dict=$root/fuzz/dict/$t.dict"
   echo "== $t: $seconds s"
   log="$build/fuzz-$t.log"
-  if "$build/fuzz_$t" "$corpus" $dict -max_total_time="$seconds" -seed="$seed" \
+  if "$build/fuzz/fuzz_$t" "$corpus" $dict -max_total_time="$seconds" -seed="$seed" \
       -timeout=10 -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
       -artifact_prefix="$build/crashes/$t-" >"$log" 2>&1; then
     result=clean
@@ -79,7 +67,7 @@ done
 
 if [ "$key_seconds" -gt 0 ]; then
   echo "== random keys: $key_seconds s"
-  if "$build/halvorin-keyfuzz" --program "$build/halvorin" --material "$build/halvorin-material" \
+  if "$build/fuzz/halvorin-keyfuzz" --program "$build/halvorin" --material "$build/tools/halvorin-material" \
       --work "$build/keyfuzz" --seed "$seed" --seconds "$key_seconds" --max-keys 400 \
       --timeout 60 >"$build/keyfuzz.log" 2>&1; then
     echo "random keys: clean" >>"$summary"

@@ -10,27 +10,8 @@ win=$2
 top=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-need() {  # need PACKAGE... : installs them as root, else says what to install
-  [ $# -eq 0 ] && return 0
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    echo "Installing: $*"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq "$@" >/dev/null || { echo "apt-get failed"; exit 1; }
-  else
-    echo "Please install: $* (for example: sudo apt-get install $*)"
-    exit 1
-  fi
-}
-
 build() {
-  missing=""
-  command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || missing="$missing mingw-w64"
-  command -v zip >/dev/null 2>&1 || missing="$missing zip"
-  [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
-  command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
-  command -v ninja >/dev/null 2>&1 || missing="$missing ninja-build"
-  # shellcheck disable=SC2086
-  need $missing
+  sh scripts/install-deps.sh "${deps:-windows-build}"
   [ -f "$win/CMakeCache.txt" ] ||
     cmake -S . -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake"
@@ -71,11 +52,7 @@ same() {  # same WHAT FILE_A FILE_B
 
 test_() {
   linux=$1
-  missing=""
-  command -v wine >/dev/null 2>&1 || missing="$missing wine"
-  [ -e /usr/lib/wine/wine64 ] || [ -e /usr/lib/x86_64-linux-gnu/wine/x86_64-unix ] || missing="$missing wine64"
-  # shellcheck disable=SC2086
-  need $missing
+  deps=windows-test
   build
   cmake --build "$win" -j "$jobs"
   export WINEPREFIX="$top/$win/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

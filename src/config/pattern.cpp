@@ -129,6 +129,8 @@ bool draw_count(Program& p, int max, int min, bool midpoint, int& out) {
 bool generate_pattern(Program& p) {
   ConfigUnit& cu = p.cu;
   const int window = cu.SPLATE - cu.SPEARLY + 1;
+  // The question after the window, when the quiz and the pattern have one.
+  const bool room_after = cu.SPLATE < std::min(cu.QMAX, kPatternLength);
   for (int restart = 0; restart < kRestartBound; ++restart) {
     int SPECS = 0;
     if (!draw_count(p, cu.SPMAX, cu.SPMIN, false, SPECS)) return false;
@@ -143,7 +145,7 @@ bool generate_pattern(Program& p) {
         return false;
     } while (FTVS + REFS + ONLYS + SITS != SPECS);
 
-    const Deck deck = build_deck(p, FTVS, REFS, ONLYS, SITS, window);
+    const Deck deck = build_deck(p, FTVS, REFS, ONLYS, SITS, window, room_after);
     std::string TYP(kPatternLength, 'n');
     std::string TYP2 = TYP;
     int WLAST = 90;

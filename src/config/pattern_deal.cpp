@@ -50,7 +50,7 @@ int count_specialties(const std::string& typ) {
   return static_cast<int>(std::count_if(typ.begin(), typ.end(), is_specialty));
 }
 
-Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window) {
+Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window, bool room_after) {
   Deck deck;
   deck.SPECS = FTVS + REFS + ONLYS + SITS;
   const char* order = "OFRS";
@@ -63,8 +63,10 @@ Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window)
     int n = *t == 'F' ? FTVS : *t == 'R' ? REFS : *t == 'O' ? ONLYS : SITS;
     for (int i = 0; i < n && pos < deck.DB.size(); ++i) deck.DB[pos++] = *t;
   }
-  // A total that fills the window deals exactly the window; there is no room for a spare card.
-  deck.Z = std::clamp(std::max(window, deck.SPECS), 1, kPatternLength);
+  // A total that fills the window takes a spare regular card where the quiz goes on past the
+  // window, so the deal is not the same letters in the same positions for every quiz.
+  const int Z = deck.SPECS < window ? window : deck.SPECS + (room_after ? 1 : 0);
+  deck.Z = std::clamp(Z, 1, kPatternLength);
   return deck;
 }
 

@@ -22,6 +22,8 @@ extern char** environ;
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/errors.hpp"
+
 namespace halvorin {
 
 namespace {
@@ -32,17 +34,7 @@ std::string first_line_of(const std::string& said) {
   std::string line = said.substr(0, said.find('\n'));
   while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
     line.pop_back();
-  std::string out;
-  for (size_t i = 0; i < line.size() && i < 100; ++i) {
-    const auto c = static_cast<unsigned char>(line[i]);
-    if (c < 0x20 || c == 0x7f) {
-      static const char hex[] = "0123456789abcdef";
-      out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return line.size() > 100 ? out + "..." : out;
+  return line.size() > 100 ? printable(line.substr(0, 100)) + "..." : printable(line);
 }
 
 std::string command_failed(const std::string& cmd, bool exited, int code, const std::string& said) {

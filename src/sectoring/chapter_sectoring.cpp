@@ -45,10 +45,12 @@ struct Span {
 };
 
 // The two ways of laying the sectors. As written, a group's stretch is measured over its
-// chapters' whole verses and a last chapter's first length is EVER div n. That lays the sectors
-// of every whole-chapter range, and of most others, soundly; when a range begins or ends inside
-// a chapter it can put a sector past the range or past its chapter's last verse. The mended way
-// measures a group inside the range and a one-chapter range from its first verse.
+// chapters' whole verses, a last chapter's first length is EVER div n and a first chapter's
+// first length leaves out the verse the range begins at. That lays the sectors of every
+// whole-chapter range, and of most others, soundly; when a range begins or ends inside a chapter
+// it can put a sector past the range or past its chapter's last verse, or leave a sector empty
+// although the chapter has a verse for each. The mended way measures a group inside the range
+// and a one-chapter range from its first verse, and gives a first sector at least one verse.
 enum class Way { Written, Mended };
 
 // A run of chapters c..g where only g has sectors: n sectors of equal length over the stretch.
@@ -90,7 +92,13 @@ void lay_chapter(const RunState& rs, int c, Way way, std::vector<Span>& out) {
   for (int r = 1; r <= n; ++r) {
     const bool first_of_range = c == rs.BCHAP && r == 1;
     int len = evs / n;
-    if (first_of_range && rs.BVER > 1) len = (evs - rs.BVER) / n;
+    if (first_of_range && rs.BVER > 1) {
+      len = (evs - rs.BVER) / n;
+      // As written this length is measured over one verse fewer than the range has in the
+      // chapter, so it is 0 when the chapter has a sector for each of those verses. Mended, the
+      // first sector then takes the verse it begins at.
+      if (way == Way::Mended && evs - rs.BVER + 1 >= n) len = std::max(len, 1);
+    }
     if (c == rs.ECHAP) {
       // Mended, a range inside this one chapter is measured from its first verse.
       const bool from_first = way == Way::Mended && first_of_range && rs.BVER > 1;

@@ -1,6 +1,8 @@
 #include "selection/specialty.hpp"
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "material/counts.hpp"
@@ -109,14 +111,34 @@ int line_of(const RunState& rs, const SpecialtyKind& k, int s, int n) {
   return line + n;
 }
 
+// The questions of the type that the quiz holds at earlier positions, as sector and number. A
+// recycling makes them available again and a release frees their sectors, yet the quiz must not
+// ask one of them twice while the range has a question of the type it has not asked; when it
+// holds every one, a repeat is let through (the release has noted it).
+class HeldQuestions {
+ public:
+  HeldQuestions(const RunState& rs, const SelectionState& ss, const SpecialtyKind& k,
+                int questions) {
+    for (int pos = 1; pos < rs.C1; ++pos)
+      if (at(rs.TYP, pos) == k.letter) held_.insert({rs.SECTOR[pos], ss.number_at[pos]});
+    if (static_cast<int>(held_.size()) >= questions) held_.clear();
+  }
+  // True when taking question n of sector s would ask it twice in the quiz.
+  bool again(int s, int n) const { return held_.count({s, n}) != 0; }
+
+ private:
+  std::set<std::pair<int, int>> held_;
+};
+
 // Every question the choice may take now, looked at one by one; one of them at random.
-bool search_candidates(Program& p, const SpecialtyKind& k, int& s, int& n) {
+bool search_candidates(Program& p, const SpecialtyKind& k, const HeldQuestions& held, int& s,
+                       int& n) {
   RunState& rs = p.rs;
   std::vector<std::pair<int, int>> found;
   for (int t = 1; t <= rs.SECTORS; ++t) {
     if (rs.FLAG[t] != 1 || (rs.*k.remaining)[t] <= 0) continue;
     for (int m = 1; m <= (rs.*k.total)[t]; ++m)
-      if ((rs.*k.avail)(t, m)) found.emplace_back(t, m);
+      if ((rs.*k.avail)(t, m) && !held.again(t, m)) found.emplace_back(t, m);
   }
   if (found.empty()) return false;
   auto pick = found[static_cast<size_t>(p.random(static_cast<int>(found.size())))];
@@ -138,6 +160,7 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
     throw FileError("pat.txt", rs.Q2,
                     std::string("the pattern of this quiz asks for a ") + kind_name(k.letter) +
                         " question, but the range has none");
+  const HeldQuestions held(rs, ss, k, questions);
   int recyclings = 0;
   int rejections = 0;
   for (;;) {
@@ -160,7 +183,7 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
         recycle(p, k, ++recyclings);
         attempts = 0;
         if (recyclings >= kRecyclingsBeforeSearch) {
-          if (!search_candidates(p, k, s, n))
+          if (!search_candidates(p, k, held, s, n))
             throw InternalError(std::string("no ") + kind_name(k.letter) +
                                 " question can be taken after recycling");
           break;
@@ -168,9 +191,10 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
       }
       if (rs.FLAG[s] != 1 || remaining[s] <= 0 || total[s] <= 0) continue;
       n = p.random(total[s]) + 1;
-      if (!avail(s, n)) continue;
+      if (!avail(s, n) || held.again(s, n)) continue;
       if (preferred != 0 && rs.FLAG[preferred] == 1 && remaining[preferred] > 0) {
-        int m = draw_until(p, total[preferred], [&](int c) { return avail(preferred, c); });
+        int m = draw_until(p, total[preferred],
+                           [&](int c) { return avail(preferred, c) && !held.again(preferred, c); });
         if (m != 0) {
           s = preferred;
           n = m;

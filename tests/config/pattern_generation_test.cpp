@@ -19,7 +19,9 @@ TEST(PatternGeneration, EveryPatternKeepsTheStyleLimits) {
     for (size_t k = 0; k < l.size(); ++k) l[k] = c.num(k + 1);
     PatternBench b("", 20240);
     b.set(l);
-    b.p.cu.QMAX = 30;
+    b.p.cu.QMAX = c.num(13);
+    const int window = l[1] - l[0] + 1;
+    int after = 0;  // patterns with a specialty on the question after the window
     std::set<std::string> seen;
     for (int n = 0; n < 300; ++n) {
       ASSERT_TRUE(SPECPAT(b.p));
@@ -34,10 +36,14 @@ TEST(PatternGeneration, EveryPatternKeepsTheStyleLimits) {
       }
       const size_t first = t.find_first_not_of('n'), last = t.find_last_not_of('n');
       if (first != std::string::npos) {
-        EXPECT_TRUE(first + 1 >= size_t(l[0]) && last < size_t(l[1])) << t;
+        const bool room = total == window && l[1] < b.p.cu.QMAX;
+        EXPECT_TRUE(first + 1 >= size_t(l[0]) && last < size_t(l[1] + room)) << t;
+        after += last == size_t(l[1]);
       }
       seen.insert(t);
     }
+    // Where every total fills the window, a fair share of the patterns use the question after it.
+    EXPECT_EQ(after > (l[2] == window ? 30 : 0), l[3] == window && l[1] < b.p.cu.QMAX) << after;
     EXPECT_EQ(seen.size() > 20, l[3] > 0 && l[1] > l[0]) << "patterns are arranged per quiz";
     if (l[3] == 0) {
       EXPECT_EQ(*seen.begin(), std::string(30, 'n'));

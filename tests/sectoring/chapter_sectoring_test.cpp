@@ -36,28 +36,53 @@ TEST(ChapterSectoring, ProposalsAndLayouts) {
   }
 }
 
-// Over many generated ranges and figures: every verse of the range lies in exactly one sector
-// (an empty sector holds none), and no sector reaches past its chapter's last verse or the
-// range's end.
-TEST(ChapterSectoring, EveryVerseOfTheRangeInExactlyOneSector) {
+// Over many generated ranges (beginning and ending inside chapters, short chapters, the reduced
+// level) and figures: every verse of the range lies in exactly one sector, every sector lies in
+// the range at verses that exist, and no sector is empty unless some chapter or group has more
+// sectors than verses in the range.
+TEST(ChapterSectoring, GeneratedRangesAndFigures) {
   std::mt19937 rng(7);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-  for (int run = 0; run < 400; ++run) {
+  for (int run = 0; run < 500; ++run) {
     Bench b;
-    for (int c = 1; c <= CHMAX; ++c) b.rs.EVS[c] = pick(8, 40);
+    RunState& rs = b.rs;
+    for (int c = 1; c <= CHMAX; ++c) rs.EVS[c] = pick(0, 2) ? pick(8, 40) : pick(1, 6);
+    rs.LG = pick(0, 4) ? 'A' : 'L';
     const int bc = pick(1, 27), ec = std::min(CHMAX, bc + pick(0, 5));
-    const int bv = pick(1, b.rs.EVS[bc]), ev = pick(bc == ec ? bv : 1, b.rs.EVS[ec]);
-    int sectors = 0;
-    for (int c = bc; c <= ec; ++c) sectors += b.rs.CS[c] = pick(c == ec, 3);
+    if (rs.LG == 'L' && (bc == 7 || ec == 7)) rs.LG = 'A';
+    const int bv = pick(0, 1) ? pick(1, rs.EVS[bc]) : std::max(1, rs.EVS[bc] - pick(0, 3));
+    const int ev = pick(bc == ec ? bv : 1, pick(0, 1) ? rs.EVS[ec] : std::min(rs.EVS[ec], bv + 3));
+    // Figures near each chapter's verses in the range; `fits` when no chapter or group gets more.
+    int sectors = 0, stretch = 0;
+    bool fits = true;
+    for (int c = bc; c <= ec; ++c) {
+      if (absent_chapter(rs, c)) continue;
+      const int verses = (c == ec ? ev : rs.EVS[c]) - (c == bc ? bv : 1) + 1;
+      stretch += verses;
+      const int n = c < ec && pick(0, 2) == 0 ? 0 : pick(1, std::min(verses + 1, 8));
+      sectors += rs.CS[c] = n;
+      if (n > 0) {
+        fits = fits && n <= stretch;
+        stretch = 0;
+      }
+    }
     if (sectors > SCMAX) continue;
     b.verses(1, CHMAX, 1);
-    RunState& rs = b.range(bc, bv, ec, ev, sectors);
+    if (rs.LG == 'L') b.verses(7, 7, 0);
+    b.range(bc, bv, ec, ev, sectors);
     lay_chapter_sectors(rs);
     count_chapter_sectors(rs);
-    SCOPED_TRACE(::testing::PrintToString(std::vector<int>{bc, bv, ec, ev, run}));
+    std::vector<int> trace{run, rs.LG, bc, bv, ec, ev};  // then each chapter's verses and figure
+    for (int c = bc; c <= ec; ++c) trace.insert(trace.end(), {rs.EVS[c], rs.CS[c]});
+    SCOPED_TRACE(::testing::PrintToString(trace));
     testing::expect_partition(rs, false);  // every verse has one question
-    for (int s = 1; s <= sectors; ++s)
-      ASSERT_TRUE(rs.EV[s] <= rs.EVS[rs.EC[s]] && !after(rs.EC[s], rs.EV[s], ec, ev)) << s;
+    for (int s = 1; s <= sectors; ++s) {
+      ASSERT_TRUE(rs.BV[s] >= 1 && rs.BV[s] <= rs.EVS[rs.BC[s]] && rs.EV[s] <= rs.EVS[rs.EC[s]] &&
+                  !absent_chapter(rs, rs.BC[s]) && !absent_chapter(rs, rs.EC[s]))
+          << s;
+      ASSERT_FALSE(after(bc, bv, rs.BC[s], rs.BV[s]) || after(rs.EC[s], rs.EV[s], ec, ev)) << s;
+      ASSERT_FALSE(fits && after(rs.BC[s], rs.BV[s], rs.EC[s], rs.EV[s])) << s;
+    }
   }
 }
 

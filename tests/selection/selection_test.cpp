@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <set>
+#include <sstream>
 #include <tuple>
 
 #include "selection/assembly.hpp"
@@ -291,6 +292,23 @@ TEST_F(SelectionTest, RecyclingNotesOnceAndThenReleasesTheQuizSectors) {
   }
 }
 
+// Questions of a kind in one sector only: a quiz's second one comes after the recyclings have
+// made its first available again and released its sector. It is another question of the range
+// while there is one; the range's only question comes twice, noted and without an error.
+TEST_F(SelectionTest, NoQuestionTwiceInAQuizWhileTheRangeHasAnother) {
+  for (int cv : {2, 1}) {
+    start("", 5);
+    layout({{2, 0, cv, 0, 0}, {2, 0, 0, 0, 0}, {2, 0, 0, 0, 0}}, 20, "RRn");
+    int twice = 0;
+    for (const QuizTaken& q : assemble(20)) {
+      EXPECT_EQ(q.sector[1], 1);
+      twice += q.sector[2] == 1 && q.number[2] == q.number[1];
+    }
+    EXPECT_EQ(twice, cv == 1 ? 20 : 0) << cv << " CV Ref questions";
+    EXPECT_EQ(notes()[1], "Sectors or Questions repeated in quiz 1");
+  }
+}
+
 TEST_F(SelectionTest, UsedUpSectorRepeatsItsOwnQuestionsInsteadOfHanging) {
   layout(std::vector<SectorCounts>(3, {4, 0, 0, 0, 0}), 1, "nnn");
   open_lists();
@@ -322,6 +340,35 @@ TEST_F(SelectionTest, MaterialThatCannotFillTheQuizIsRefusedWithFileAndLine) {
       EXPECT_TRUE(e.line() == c.num(3) || e.line() == c.num(4)) << e.what();
     }
   }
+}
+
+// The short range of a league's style, its specialties using up the range's questions of each
+// kind every quiz or two: no quiz of the packet asks a question twice.
+TEST(ShortRangePacket, NoQuizAsksAQuestionTwice) {
+  TempDir dir;
+  copy_demo(dir);
+  generate_material(dir, "full", 1);
+  std::vector<std::string> style;  // one line a field
+  std::istringstream fields(
+      "F|25 10|25 22|Short|500|C|10|A|1|100|N|27|C|0|10|9|9|3|3|3|9|2|1|1|89|1|10|N|"
+      "AAAAAAAAAAnnnnnnnnnnnnnnnnnnnn");
+  for (std::string f; std::getline(fields, f, '|');) style.push_back(f);
+  dir.write_lines("Short.spe", style);
+  const RunResult r = run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
+                                  " --batch Short --seed 267642747");
+  ASSERT_EQ(r.status, 0) << r.err;
+  int quiz = 0;
+  std::set<std::string> asked;  // sector, number and type of each question of the quiz
+  for (const std::string& line : dir.lines("Short.inf")) {
+    if (line.starts_with("  Que Sec")) {
+      asked.clear();
+      ++quiz;
+    } else if (line.size() > 26 && line[4] == '.') {
+      EXPECT_TRUE(asked.insert(line.substr(5, 8) + line.substr(24, 2)).second)
+          << "quiz " << quiz << ": " << line;
+    }
+  }
+  EXPECT_EQ(quiz, 27);
 }
 
 }  // namespace
