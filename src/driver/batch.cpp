@@ -6,6 +6,7 @@
 #include "config/form_fields.hpp"
 #include "config/pattern.hpp"
 #include "config/style_list.hpp"
+#include "driver/material_check.hpp"
 #include "driver/pass.hpp"
 #include "driver/warnings.hpp"
 #include "platform/batch_terminal.hpp"
@@ -124,6 +125,10 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
   if (rs.STALECOUNT)
     out << "\n  the count file " << rs.COUNTFILE
         << " was rebuilt because it no longer matched the material";
+  // Lines the packet may have taken as they are, a question without its answer for one.
+  if (const int problems = question_file_problems(rs); problems > 0)
+    out << "\n  the material holds " << problems << (problems == 1 ? " problem" : " problems")
+        << "; halvorin --check-material " << style << " lists them";
   out << "\n  seed " << p.rng.seed() << "\n";
 }
 

@@ -189,11 +189,11 @@ TEST_F(Remake, AStyleNamedExitMakesItsPacket) {
 TEST(StaleCounts, ACountFileThatNoLongerMatchesIsRebuilt) {
   TempDir dir;
   copy_demo(dir);
-  generate_material(dir, "small", 1);
+  generate_material(dir, "small", 1, false);
   derive(dir, "Weekly", "Stale", "11=N");
   ASSERT_EQ(batch(dir, "Stale", "6").status, 0);  // no count file yet: built
   const std::string old_counts = dir.read("count.59B");
-  generate_material(dir, "small", 2);  // the material changes; the count file stays
+  generate_material(dir, "small", 2, false);  // the material changes; the count file stays
   dir.write("count.59B", old_counts);
   std::string said = batch(dir, "Stale", "6").out;
   const Packet stale = packet(dir, "Stale");
