@@ -30,6 +30,18 @@ namespace halvorin {
 
 namespace {
 
+// The packet's lines as the print command receives them, each ended by `eol`: cut at 79
+// characters, the form feed that begins a page not counted, so a page's heading keeps its last
+// column.
+std::string command_text(const std::vector<std::string>& lines, const char* eol) {
+  std::string text;
+  for (const auto& l : lines) {
+    const size_t ff = !l.empty() && l[0] == '\f' ? 1 : 0;
+    text += l.substr(0, ff + 79) + eol;
+  }
+  return text;
+}
+
 // The first line the print command wrote to its error output, for the message: blanks and a CR
 // at its end dropped, control characters shown as \xNN, cut after 100 characters.
 std::string first_line_of(const std::string& said) {
@@ -86,8 +98,7 @@ std::string print_through_command(const std::string& cmd, const std::vector<std:
     return cannot;
   }
   // The CR LF line ends Windows programs expect.
-  std::string text;
-  for (const auto& l : lines) text += l.substr(0, 79) + "\r\n";
+  const std::string text = command_text(lines, "\r\n");
   bool ok = true;
   for (size_t done = 0; done < text.size() && ok;) {
     DWORD wrote = 0;
@@ -157,8 +168,7 @@ std::string print_through_command(const std::string& cmd, const std::vector<std:
     ::close(in[1]);
     return cannot;
   }
-  std::string text;
-  for (const auto& l : lines) text += l.substr(0, 79) + "\n";
+  const std::string text = command_text(lines, "\n");
   bool ok = true;
   for (size_t done = 0; done < text.size() && ok;) {
     const ssize_t n = ::write(in[1], text.data() + done, text.size() - done);

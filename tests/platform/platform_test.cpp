@@ -129,14 +129,17 @@ TEST_F(InTempDir, PrintCommandKeepsItsRedirectionsAndReportsItsErrorOutput) {
               shown = ::open("shown", O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ::dup2(shown, 1), ::dup2(shown, 2), ::close(shown);
 #endif
-    const std::string said = print_copies({"first", "second"}, 2);
+    // A page's heading keeps its 79th column after the form feed; longer lines are cut at 79.
+    const std::string heading = "\f" + std::string(78, '-') + "9";
+    const std::string said = print_copies({"first", heading, std::string(79, 'x') + "cut"}, 2);
 #ifndef _WIN32
     ::dup2(out, 1), ::dup2(err, 2), ::close(out), ::close(err);
     EXPECT_EQ(dir_.read("shown"), "");
 #endif
     EXPECT_EQ(said, row[1] == "-" ? "" : row[1]);
     std::string copies;
-    for (int k = 0; k < row.num(2); ++k) copies += "first\nsecond\n";
+    for (int k = 0; k < row.num(2); ++k)
+      copies += "first\n" + heading + "\n" + std::string(79, 'x') + "\n";
     EXPECT_EQ(dir_.exists("printed") ? dir_.read("printed") : "", copies);
   }
   testing::unset_env("HALVORIN_PRINTER");
