@@ -42,10 +42,7 @@ Step make_quizzes(Program& p) {
   rs.F10 = std::make_unique<TextWriter>(inf, TextWriter::Mode::Replace);
 
   rs.MINQZ1 = rs.MINQZ;
-  rs.RQUIZ1 = rs.RQUIZ;
   rs.FQUIZ1 = rs.FQUIZ;
-  rs.SQUIZ1 = rs.SQUIZ;
-  rs.OQUIZ1 = rs.OQUIZ;
   rs.FTC2 = 'b';
   rs.FTC3 = 'c';
   rs.FTC4 = 'd';

@@ -51,7 +51,7 @@ struct RunState {
   int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;
   int TEMPF = 0;
   int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
-  int FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0, MINQZ1 = 0;
+  int FQUIZ1 = 0, MINQZ1 = 0;
   int MINQZ = 0;
 
   // Sectors: QMAX of them once sectoring is done (chapter sectoring may raise QMAX first).
@@ -74,7 +74,6 @@ struct RunState {
       FLAG{"FLAG"};
   Table<std::string, SCMAX> ALL{"ALL"}, ALL2{"ALL2"};
   Table<char, SCMAX> RLBK{"RLBK"};
-  Table<std::string, SCMAX> BKNAME{"BKNAME"};
 
   // Patterns, one per quiz, read from "pat.txt".
   Table<std::string, QQZ> PAT{"PAT"};
