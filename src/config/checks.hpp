@@ -2,15 +2,28 @@
 // The consistency checks on the way to the header line: a style that breaks one cannot be
 // saved or left until the field reported is corrected.
 #include <optional>
+#include <string>
 
 #include "config/form_fields.hpp"
 
 namespace halvorin {
 
-// The field to correct for the first condition the style breaks, or nothing when it holds
-// together. Every value must first lie within what its field can hold (in the order of the
-// style file); then the relations between fields are tested in their fixed order.
-std::optional<Field> first_broken(const ConfigUnit& cu);
+// A condition the style breaks: the field to correct and, for a value the field would not have
+// stored as it stands, what was expected and found (empty where the field alone says it).
+struct Broken {
+  Field field;
+  std::string why;
+};
+
+// The first condition the style breaks, or nothing when it holds together. Every value must
+// first be one its field could have stored (in the order of the style file); then the
+// relations between fields are tested in their fixed order.
+std::optional<Broken> first_broken(const ConfigUnit& cu);
+// The same for a style run as it was saved (batch runs, the material check), and its fixed type
+// line, which the form lets through because the save places the types anew on the type screen.
+std::optional<Broken> saved_style_broken(const ConfigUnit& cu);
+// The broken condition in words: the field's label, and what was expected where it says more.
+std::string describe(const Broken& b);
 // When the style breaks a condition: shows the error line over the header, waits for Enter and
 // restores the header line.
 void ERRMESS(Program& p);

@@ -26,17 +26,20 @@ struct Placement {
 };
 
 // Brings TYP to 30 letters, each "n" or a type letter, with no type more often than its
-// maximum; letters outside the numbers shown are kept and counted.
+// maximum; letters outside the numbers shown are kept and counted while a quiz asks them.
 Placement recount(ConfigUnit& cu) {
   Placement pl{{{'F', 0, cu.FMAX}, {'R', 0, cu.RMAX}, {'O', 0, cu.OMAX}, {'S', 0, cu.SMAX}}};
   std::string typ = cut(cu.TYP, 30);
   typ.resize(30, 'n');
-  for (char& c : typ) {
+  for (int n = 1; n <= 30; ++n) {
+    char& c = typ[static_cast<size_t>(n - 1)];
     TypeCount* x = pl.find(c);
-    if (x && x->placed < x->most) {
+    if (x && n <= cu.QMAX && x->placed < x->most) {
       x->placed += 1;
     } else {
-      c = 'n';  // "A", anything unknown, or one more than the type's maximum
+      // "A", anything unknown, one more than the type's maximum, or a letter past the last
+      // question of a quiz, which no quiz would ask
+      c = 'n';
     }
   }
   cu.TYP = typ;

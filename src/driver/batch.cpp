@@ -7,6 +7,7 @@
 #include "config/pattern.hpp"
 #include "config/style_list.hpp"
 #include "driver/pass.hpp"
+#include "driver/warnings.hpp"
 #include "platform/batch_terminal.hpp"
 #include "platform/text_file.hpp"
 
@@ -35,6 +36,11 @@ std::string why_started_over(Program& p, const PassStep* stopped) {
   }
   return std::string("the pass started over while ") + (stopped ? stopped->what : "starting") +
          (screen.empty() ? "" : ": " + screen);
+}
+
+std::string range_text(const RunState& rs) {
+  return std::to_string(rs.BCHAP) + ":" + std::to_string(rs.BVER) + " to " +
+         std::to_string(rs.ECHAP) + ":" + std::to_string(rs.EVER);
 }
 
 // Lines of the notes file that say something (repeats begun, rules abandoned).
@@ -73,16 +79,25 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
   cu.NAME1 = style;
   cu.NAME = style_file_name(style);
   READIN(p);
-  if (std::optional<Field> broken = first_broken(cu))
+  if (std::optional<Broken> broken = saved_style_broken(cu))
     throw BatchRefused("the style " + style + " holds a value the configuration form would not " +
-                       "save (field \"" + field_spec(*broken).label +
-                       "\"); correct it on the form");
+                       "save (" + describe(*broken) + "); correct it on the form");
 
   const Times before = write_times();
   begin_pass(p);
   replace_file(kHandOver, {style});
   const PassStep* stopped = nullptr;
-  switch (run_from_hand_over(p, &stopped)) {
+  PassEnd end;
+  try {
+    end = run_from_hand_over(p, &stopped);
+  } catch (const BatchRefused&) {
+    // The warning's advice to lower the questions per packet to 0 does not help.
+    if (p.con.where() == kTooFewWarning && p.rs.TQUEST == 0)
+      throw BatchRefused("the range " + range_text(p.rs) + " holds no regular questions in " +
+                         p.rs.REGFILE + "; change the range or the Reg (a/b/c) list");
+    throw;
+  }
+  switch (end) {
     case PassEnd::Complete:
       break;
     case PassEnd::Exit:

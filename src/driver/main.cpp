@@ -112,6 +112,27 @@ int init_folder(const std::string& dir) {
   return 0;
 }
 
+// Passes what batch runs and the material check print on to another stream, with every control
+// character but the line end shown as printable() shows it: names and lines quoted from files
+// reach the terminal as text.
+class PrintableOut : public std::streambuf {
+ public:
+  explicit PrintableOut(std::streambuf* to) : to_(to) {}
+
+ protected:
+  int overflow(int c) override {
+    if (c == traits_type::eof()) return traits_type::not_eof(c);
+    const char ch = static_cast<char>(c);
+    const std::string s = ch == '\n' ? std::string(1, ch) : printable({&ch, 1});
+    const auto n = static_cast<std::streamsize>(s.size());
+    return to_->sputn(s.data(), n) == n ? c : traits_type::eof();
+  }
+  int sync() override { return to_->pubsync(); }
+
+ private:
+  std::streambuf* to_;
+};
+
 std::string working_folder() {
   std::error_code ec;
   auto cwd = std::filesystem::current_path(ec);
@@ -227,10 +248,12 @@ int main(int argc, char** argv) {
       term = make_curses_terminal();
 #endif
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
+    PrintableOut shown(std::cout.rdbuf());
+    std::ostream out(&shown);
     if (opt.batch)
-      run_batch(*program, opt.style, std::cout);
+      run_batch(*program, opt.style, out);
     else if (opt.check)
-      status = check_material(*program, opt.style, std::cout) == 0 ? 0 : kExitRefused;
+      status = check_material(*program, opt.style, out) == 0 ? 0 : kExitRefused;
     else
       run_program(*program);
   } catch (const BatchRefused& e) {
@@ -242,13 +265,13 @@ int main(int argc, char** argv) {
     std::cerr << "halvorin: " << e.what() << "\n";
   } catch (const ScriptEnded& e) {
     status = kExitScript;
-    std::cerr << "halvorin: " << e.what() << "\n";
+    std::cerr << "halvorin: " << printable(e.what()) << "\n";
   } catch (const Interrupted& e) {
     signal_to_raise = e.signal_number();
   } catch (const std::exception& e) {
     status = kExitInternal;
     term.reset();
-    std::cerr << "halvorin: internal error: " << e.what() << "\n";
+    std::cerr << "halvorin: internal error: " << printable(e.what()) << "\n";
   }
   if (program && !dump.empty()) dump_screen(program->con, dump);
   program.reset();

@@ -207,7 +207,7 @@ time_t write_time(const std::string& path) {
 
 // The count file against the files it was built from: readable, not older, the same counts.
 void check_count_file(const std::string& name, const std::vector<const FileSummary*>& sources,
-                      Report& report, std::ostream& out) {
+                      const std::string& rebuild, Report& report, std::ostream& out) {
   std::string path;
   try {
     path = find_file(name);
@@ -220,8 +220,7 @@ void check_count_file(const std::string& name, const std::vector<const FileSumma
   for (const FileSummary* f : sources)
     if (f && f->found && write_time(f->name) > write_time(path))
       newer += (newer.empty() ? "" : ", ") + f->name;
-  if (!newer.empty())
-    report.problem(name, 0, "older than " + newer + "; set the style's reindex to Y to rebuild it");
+  if (!newer.empty()) report.problem(name, 0, "older than " + newer + "; " + rebuild);
   auto rs = std::make_unique<RunState>();
   try {
     load_count_file(*rs, path);
@@ -242,7 +241,7 @@ void check_count_file(const std::string& name, const std::vector<const FileSumma
                          "the " + std::string(kind_name(f->kind)) + " count of " +
                              std::to_string(c) + ":" + std::to_string(v) + " is " +
                              std::to_string((*tables[k])(c, v)) + " but " + f->name + " has " +
-                             std::to_string(f->counts(c, v)) + "; set reindex to Y to rebuild it");
+                             std::to_string(f->counts(c, v)) + "; " + rebuild);
   }
   out << name << ": " << COUNT_LINES << " records"
       << (differ ? ", " + std::to_string(differ) + " differ from the material" : "") << "\n";
@@ -383,10 +382,11 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
     read_run_style(p);
     name_ftv_and_count_files(p);
     name_material_files(rs, p.cu.REGLST, p.cu.NAME4);
-    if (std::optional<Field> broken = first_broken(p.cu))
+    if (std::optional<Broken> broken = saved_style_broken(p.cu))
       report.problem(style_file, 0,
-                     std::string("field \"") + field_spec(*broken).label +
-                         "\" holds a value the configuration form would not save");
+                     std::string("field \"") + field_spec(broken->field).label +
+                         "\" holds a value the configuration form would not save" +
+                         (broken->why.empty() ? "" : ": " + broken->why));
     else
       style_ok = true;
     const std::pair<std::string, QuestionKind> named[] = {{rs.REGFILE, QuestionKind::Regular},
@@ -413,6 +413,10 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
     out << "Verses.txt: 28 chapters, " << verses << " verses\n";
   }
 
+  // A style that reindexes rebuilds its count file on every run.
+  const std::string rebuild = style.empty() || p.cu.INDX == 'N'
+                                  ? "set the style's reindex to Y to rebuild it"
+                                  : "the style's reindex is Y, so its next run rebuilds it";
   for (const std::string& name : count_files) {
     // A count file's name says which files it counts: [LL]count.dd + list letter.
     const std::string n = lower(name);
@@ -425,7 +429,7 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
         {source(files, ll + "Acts." + std::string(1, list)), source(files, ll + "FTV." + dd),
          source(files, ll + "cv" + ref), source(files, ll + "co" + ref),
          source(files, ll.empty() ? "SIT.TXT" : "llsit.txt")},
-        report, out);
+        rebuild, report, out);
   }
 
   if (!style.empty() && style_ok) {

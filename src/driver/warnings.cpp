@@ -10,7 +10,7 @@ void QUESTWARN(Program& p) {
   con.writeln("  There are only " + n + " regular questions in this material.");
   con.writeln();
   con.writeln("  Change Questions per packet to " + n + " or less.");
-  con.set_where("too few regular questions warning");
+  con.set_where(kTooFewWarning);
   con.wait_enter();
 }
 

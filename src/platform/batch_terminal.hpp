@@ -6,14 +6,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/errors.hpp"
 #include "platform/terminal.hpp"
 
 namespace halvorin {
 
-// A batch run met a screen it has no answer for (a warning that sends a person back).
+// A batch run met a screen it has no answer for (a warning that sends a person back). Text
+// quoted from a file is shown as printable() shows it.
 class BatchRefused : public std::runtime_error {
  public:
-  explicit BatchRefused(const std::string& why) : std::runtime_error(why) {}
+  explicit BatchRefused(const std::string& why) : std::runtime_error(printable(why)) {}
 };
 
 // The text of the working area (rows 2 to 24): each non-blank row trimmed, rows joined by one

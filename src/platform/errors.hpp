@@ -2,14 +2,37 @@
 // Errors that end the program; main() turns each into a message and an exit status.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace halvorin {
 
-// A file could not be opened, read or written, or held something unusable. Exit status 2.
+// Text taken from a file, as it may be shown on the terminal or in a message: every control
+// character written as \xNN, so that no byte of a file acts on the terminal or cuts a message
+// short. Text without control characters comes back unchanged.
+inline std::string printable(std::string_view s) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) {
+      out += "\\x";
+      out += kHex[u >> 4];
+      out += kHex[u & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// A file could not be opened, read or written, or held something unusable. Exit status 2. The
+// message shows the file's name and any text quoted from it as printable() does.
 class FileError : public std::runtime_error {
  public:
   FileError(std::string file, int line, std::string message)
-      : std::runtime_error(file + ":" + std::to_string(line) + ": " + message),
+      : std::runtime_error(printable(file) + ":" + std::to_string(line) + ": " +
+                           printable(message)),
         file_(std::move(file)),
         line_(line),
         message_(std::move(message)) {}

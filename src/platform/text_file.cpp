@@ -230,6 +230,14 @@ int TextReader::read_int() {
     ++pos_;
   }
   if (eof()) fail("expected a number, found the end of the file");
+  // What stands where the number was expected, up to the line end; cut only when long.
+  const size_t start = pos_;
+  auto found = [&] {
+    pos_ = start;
+    const size_t n = line_end() - start;
+    fail("expected a number, found '" + data_.substr(start, std::min<size_t>(n, 12)) +
+         (n > 12 ? "...'" : "'"));
+  };
   bool neg = false;
   if (data_[pos_] == '+' || data_[pos_] == '-') {
     neg = data_[pos_] == '-';
@@ -243,14 +251,10 @@ int TextReader::read_int() {
     ++pos_;
     ++digits;
   }
-  if (digits == 0) {
-    std::string found = read_chars(12);
-    fail("expected a number, found '" + found + "'");
-  }
+  if (digits == 0) found();
   if (neg) v = -v;
   if (v > 32767) fail("number too large (more than 16 bits)");
-  if (!eof() && !std::isspace(static_cast<unsigned char>(data_[pos_])))
-    fail("expected a number, found '" + data_.substr(pos_ - digits, digits + 1) + "...'");
+  if (!eof() && !std::isspace(static_cast<unsigned char>(data_[pos_]))) found();
   return static_cast<int>(v);
 }
 

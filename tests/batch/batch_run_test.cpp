@@ -5,6 +5,7 @@
 // other.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 
@@ -56,20 +57,51 @@ TEST_F(BatchRun, EveryDemoStyleMakesItsPacket) {
   expect_no_scratch_files(*dir_);
 }
 
+// Where the configuration form's check leaves the cursor for a saved style: a field, or "save"
+// when the style passes to the header and is saved.
+std::string form_stop(const std::string& style_file) {
+  const FormRun f(read_style_file(style_file), "Esc Enter");
+  if (f.exit == FormExit::Save) return "save";
+  const std::string where = f.p.con.where(), prefix = "configuration form, ";
+  return where.starts_with(prefix) ? where.substr(prefix.size()) : where;
+}
+
 TEST(BatchRefusal, StylesThatCannotBeFilledSayWhyAndKeepTheOldPacket) {
   TempDir dir;
   copy_demo(dir);
   generate_material(dir, "sparse", 1);
   std::string said;  // what each run says (status, stdout, stderr), one after another
-  for (const CaseRow& c : test_table("batch/cases/refusals.tsv")) {
+  const std::string path = "batch/cases/refusals.tsv";
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
     if (c[1] != "-") derive(dir, c[1], c[0], c[2]);
     dir.write(c[0] + ".qui", "old packet\r\n");
     RunResult r = batch(dir, c[0], "1");
     said += c[0] + ": " + std::to_string(r.status) + "\n" + r.out + r.err;
-    EXPECT_EQ(dir.read(c[0] + ".qui"), "old packet\r\n") << c[0];
+    EXPECT_EQ(dir.read(c[0] + ".qui"), "old packet\r\n");
+    // No byte of a style reaches the terminal as a control character.
+    for (unsigned char ch : r.out + r.err) EXPECT_TRUE(ch == '\n' || !std::iscntrl(ch)) << int(ch);
+    if (c[3] != "-") {
+      EXPECT_EQ(form_stop(dir.file(c[0] + ".spe")), c[3]);
+    }
   }
   expect_golden("batch/golden/refusals.out", said);
   expect_no_scratch_files(dir);
+}
+
+// A control character in the material reaches the terminal escaped, as every other text quoted
+// from a file.
+TEST(MaterialCheckReport, ShowsControlCharactersEscaped) {
+  TempDir dir;
+  copy_demo(dir);
+  generate_material(dir, "small", 1);
+  change_file(dir, "Acts.b:2=\\x1b[7m1\\x09Who spoke?\\x09Peter");
+  const RunResult r =
+      run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) + " --check-material");
+  EXPECT_NE(r.out.find("Acts.b:2: the chapter in columns 1-2 is not a number: '\\x1b['"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
 }
 
 struct Packet {

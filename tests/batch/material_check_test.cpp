@@ -97,6 +97,15 @@ TEST(MaterialCheck, CountFileOlderThanTheMaterialOrDifferingFromIt) {
   RunResult r = check(dir, "Weekly");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("count.59B:0: older than Acts.b"), std::string::npos) << r.out;
+  // Weekly reindexes, so its next run rebuilds the file; a style that reuses it is told to.
+  EXPECT_NE(r.out.find("; the style's reindex is Y, so its next run rebuilds it"),
+            std::string::npos)
+      << r.out;
+  std::vector<std::string> style = dir.lines("Weekly.spe");
+  style.at(10) = "N";
+  dir.write_lines("Weekly.spe", style);
+  r = check(dir, "Weekly");
+  EXPECT_NE(r.out.find("; set the style's reindex to Y to rebuild it"), std::string::npos) << r.out;
   // A record that does not match what the material holds, reported at its line.
   std::vector<std::string> counts = dir.lines("count.59B");
   counts[0] = "1 1 99 0 0 0 0";

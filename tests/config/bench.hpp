@@ -53,8 +53,22 @@ inline ConfigUnit demo_style(const std::string& name, const std::string& edits =
   return cu;
 }
 
+// "\xNN" in a case table's text as the byte it names.
+inline std::string unescape(const std::string& s) {
+  std::string out;
+  for (size_t k = 0; k < s.size(); ++k)
+    if (s.compare(k, 2, "\\x") == 0 && k + 3 < s.size()) {
+      out += static_cast<char>(std::stoi(s.substr(k + 2, 2), nullptr, 16));
+      k += 3;
+    } else {
+      out += s[k];
+    }
+  return out;
+}
+
 // Changes a file in a folder: "rm NAME" removes it, "NAME=a|b" writes those lines, and
-// "NAME:n=text;n-" replaces line n (from 1) or keeps only the lines before it.
+// "NAME:n=text;n-" replaces line n (from 1) or keeps only the lines before it; "\xNN" in a
+// line is that byte.
 inline void change_file(const TempDir& dir, const std::string& how) {
   if (how.starts_with("rm ")) return dir.remove(how.substr(3));
   const size_t colon = how.find(':'), eq = how.find('=');
@@ -71,7 +85,7 @@ inline void change_file(const TempDir& dir, const std::string& how) {
     if (at == std::string::npos)
       lines.resize(n - 1);
     else
-      lines.at(n - 1) = item.substr(at + 1);
+      lines.at(n - 1) = unescape(item.substr(at + 1));
   }
   dir.write_lines(how.substr(0, colon), lines);
 }
