@@ -35,6 +35,9 @@ test)
   need_cmd man man-db
   need_cmd groff groff-base
   need_cmd dpkg-shlibdeps dpkg-dev
+  # The packet's PDF is checked with qpdf and read back with poppler's pdfinfo and pdftotext.
+  need_cmd qpdf qpdf
+  need_cmd pdftotext poppler-utils
   ;;
 fuzz)
   need_cmd clang++ clang

@@ -86,14 +86,20 @@ test_() {
   # Standard output is text on Windows (CR LF); the summary is compared without the CRs.
   wine_run "$win/halvorin.exe" -C "Z:$top/$out/windows/batch" --batch Weekly --seed 9 |
     tr -d '\r' >"$out/windows/batch.out"
-  for f in Weekly.qui Weekly.inf pat.txt; do
+  for f in Weekly.qui Weekly.pdf Weekly.inf pat.txt; do
     same "batch packet $f" "$out/linux/batch/$f" "$out/windows/batch/$f"
   done
   same "batch summary" "$out/linux/batch.out" "$out/windows/batch.out"
+  # A kept cards packet made a PDF on A4 by each program.
+  for side in linux windows; do cp tests/perf/golden/packets/Cc.qui "$out/$side/Cc.qui"; done
+  HALVORIN_PAPER=a4 "$linux/halvorin" --pdf "$out/linux/Cc.qui" >/dev/null
+  HALVORIN_PAPER=a4 wine_run "$win/halvorin.exe" --pdf "Z:$top/$out/windows/Cc.qui" >/dev/null
+  same "PDF of a kept packet" "$out/linux/Cc.pdf" "$out/windows/Cc.pdf"
   for keys in tests/windows/*.keys; do
     name=$(basename "$keys" .keys)
     for side in linux windows; do
-      rm -f "$out/$side/screens/"*.qui "$out/$side/screens/"*.inf "$out/$side/screens/pat.txt"
+      rm -f "$out/$side/screens/"*.qui "$out/$side/screens/"*.pdf "$out/$side/screens/"*.inf \
+        "$out/$side/screens/pat.txt"
     done
     st_l=0 st_w=0
     "$linux/halvorin" -C "$out/linux/screens" --keys "$keys" --seed 9 \
@@ -104,7 +110,7 @@ test_() {
     same "screen $name" "$out/linux/$name.screen" "$out/windows/$name.screen"
     same "colours $name" "$out/linux/$name.screen.colors" "$out/windows/$name.screen.colors"
   done
-  for f in Weekly.qui Weekly.inf pat.txt Weekly.spe temp2.txt; do
+  for f in Weekly.qui Weekly.pdf Weekly.inf pat.txt Weekly.spe temp2.txt; do
     same "scripted run $f" "$out/linux/screens/$f" "$out/windows/screens/$f"
   done
   if [ "$failed" != 0 ]; then

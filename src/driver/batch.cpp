@@ -6,6 +6,7 @@
 #include "config/form_fields.hpp"
 #include "config/pattern.hpp"
 #include "config/style_list.hpp"
+#include "driver/material_check.hpp"
 #include "driver/pass.hpp"
 #include "driver/warnings.hpp"
 #include "platform/batch_terminal.hpp"
@@ -67,6 +68,7 @@ std::map<std::string, std::string> batch_answers() {
           {"combination menu", "\r"},
           {"interrogatives abandoned", "\r"},
           {"quizzes complete", "\r"},
+          {"PDF not written", "\r"},
           {"print question", "N"}};
 }
 
@@ -107,11 +109,13 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
   }
 
   const RunState& rs = p.rs;
+  if (rs.PDFFAULT) std::rethrow_exception(rs.PDFFAULT);  // a file error: exit 2
   out << style << ": " << rs.QZ << " quizzes of " << rs.SECTORS << " questions, "
       << rs.QZ * rs.SECTORS << " questions in all\n";
   for (const std::string& note : run_notes(rs.NOTESFILE)) out << "  note: " << note << "\n";
   const Times after = write_times();
-  out << "  wrote " << rs.QUIFILE << ", " << rs.INFFILE << ", " << kPatternFile;
+  out << "  wrote " << rs.QUIFILE << (rs.PDFFILE.empty() ? "" : ", " + rs.PDFFILE) << ", "
+      << rs.INFFILE << ", " << kPatternFile;
   auto count = after.find(rs.COUNTFILE);
   auto old = before.find(rs.COUNTFILE);
   if (count != after.end() && (old == before.end() || old->second != count->second))
@@ -121,6 +125,10 @@ void run_batch(Program& p, const std::string& style, std::ostream& out) {
   if (rs.STALECOUNT)
     out << "\n  the count file " << rs.COUNTFILE
         << " was rebuilt because it no longer matched the material";
+  // Lines the packet may have taken as they are, a question without its answer for one.
+  if (const int problems = question_file_problems(rs); problems > 0)
+    out << "\n  the material holds " << problems << (problems == 1 ? " problem" : " problems")
+        << "; halvorin --check-material " << style << " lists them";
   out << "\n  seed " << p.rng.seed() << "\n";
 }
 

@@ -3,6 +3,8 @@
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
 //   halvorin --init DIR
+//   halvorin --pdf FILE.qui
+#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +20,7 @@
 #include "driver/league_folder.hpp"
 #include "driver/material_check.hpp"
 #include "driver/pass.hpp"
+#include "output/pdf.hpp"
 #include "platform/batch_terminal.hpp"
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
@@ -33,6 +36,7 @@ const char* kUsage =
     "       halvorin [-C DIR] --batch STYLE [--seed N]\n"
     "       halvorin [-C DIR] --check-material [STYLE]\n"
     "       halvorin --init DIR\n"
+    "       halvorin --pdf FILE.qui\n"
     "\n"
     "Builds packets of quizzes on the book of Acts from the question material in the working\n"
     "directory.\n"
@@ -52,6 +56,8 @@ const char* kUsage =
     "                          folder) and print one line per problem as FILE:LINE: what\n"
     "  --init DIR              make DIR a league folder: the demo styles, their list and the\n"
     "                          verse table, then the next steps\n"
+    "  --pdf FILE.qui          write FILE.pdf from a kept quiz file (Letter; A4 when\n"
+    "                          HALVORIN_PAPER=a4)\n"
     "  --help                  show this text\n"
     "  --version               show the version\n"
     "\n"
@@ -105,6 +111,33 @@ int init_folder(const std::string& dir) {
   }
   try {
     init_league_folder(demo, dir, std::cout);
+  } catch (const FileError& e) {
+    std::cerr << "halvorin: " << e.what() << "\n";
+    return kExitFile;
+  }
+  return 0;
+}
+
+// Writes FILE.pdf beside FILE.qui.
+int pdf_of_quiz_file(const std::string& qui) {
+  namespace fs = std::filesystem;
+  const fs::path in(qui);
+  std::string ext = in.extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == ".pdf") return usage_error("--pdf needs the quiz file, not the PDF");
+  const fs::path out = fs::path(in).replace_extension(".pdf");
+  std::error_code ec;
+  if (in.has_parent_path()) fs::current_path(in.parent_path(), ec);
+  if (ec) {
+    std::cerr << "halvorin: " << printable(in.parent_path().string())
+              << ":0: cannot change to this folder: " << ec.message() << "\n";
+    return kExitFile;
+  }
+  const Paper paper = paper_from_env();
+  try {
+    const int sheets = write_packet_pdf(in.filename().string(), out.filename().string(), paper);
+    std::cout << "wrote " << printable(out.string()) << ": " << sheets
+              << (sheets == 1 ? " sheet" : " sheets") << " on " << paper.name << "\n";
   } catch (const FileError& e) {
     std::cerr << "halvorin: " << e.what() << "\n";
     return kExitFile;
@@ -170,6 +203,11 @@ int main(int argc, char** argv) {
       if (i + 1 < argc && argv[i + 1][0] != '-') opt.style = argv[++i];
     } else if (a == "--init") {
       if (!value(opt.init) || opt.init.empty()) return usage_error("--init needs a folder");
+    } else if (a == "--pdf") {
+      std::string qui;
+      if (!value(qui) || qui.empty()) return usage_error("--pdf needs a quiz file");
+      if (argc != 3) return usage_error("--pdf goes alone");
+      return pdf_of_quiz_file(qui);
     } else if (a == "--seed") {
       std::string s;
       if (!value(s) || s.empty() || s.size() > 19 ||

@@ -46,14 +46,48 @@ const char* kind_name(QuestionKind k) {
   return "";
 }
 
+// The kind of a problem, for the count by kind that ends the report: a name for the messages
+// that carry values in their middle, else the message up to the value or advice it ends with.
+std::string problem_kind(const std::string& what) {
+  static const std::pair<const char*, const char*> named[] = {
+      {" columns of the printed first line", "a first line too wide for the printed page"},
+      {"; only the first ", "a line longer than the program reads"},
+      {" lie outside chapters ", "a reference outside the book"},
+      {"(lines must be in chapter and verse order)", "a reference out of order"},
+      {" questions of this kind at ", "too many questions at one verse"},
+      {" verses of Verses.txt", "a verse past the verse table"},
+      {"older than ", "a count file older than the material"},
+      {" count of ", "a count file that differs from the material"},
+      {" regular questions, fewer than ", "too few regular questions for a quiz"},
+      {"field \"", "a style value the form would not save"}};
+  for (const auto& [part, kind] : named)
+    if (what.find(part) != std::string::npos) return kind;
+  size_t end = what.size();
+  for (const char* stop : {": ", "; ", " (", ", not '"}) end = std::min(end, what.find(stop));
+  return what.substr(0, end);
+}
+
 // Problems found so far, printed as they come, at most kProblemsShownPerFile per file.
 class Report {
  public:
   explicit Report(std::ostream& out) : out_(out) {}
   void problem(const std::string& file, int line, const std::string& what) {
     ++total_;
+    ++per_kind_[problem_kind(what)];
     if (++per_file_[file] <= kProblemsShownPerFile)
       out_ << file << ":" << line << ": " << what << "\n";
+  }
+  // The count of each kind of problem, the most frequent first.
+  void by_kind(std::ostream& out) const {
+    std::vector<std::pair<int, std::string>> kinds;
+    for (const auto& [kind, n] : per_kind_) kinds.emplace_back(-n, kind);
+    std::sort(kinds.begin(), kinds.end());
+    const int width = kinds.empty() ? 1 : static_cast<int>(std::to_string(-kinds[0].first).size());
+    for (const auto& [n, kind] : kinds) {
+      const std::string count = std::to_string(-n);
+      out << std::string(static_cast<size_t>(2 + width) - count.size(), ' ') << count << "  "
+          << kind << "\n";
+    }
   }
   // Problems found in one file.
   int of(const std::string& file) const {
@@ -65,6 +99,7 @@ class Report {
  private:
   std::ostream& out_;
   std::map<std::string, int> per_file_;
+  std::map<std::string, int> per_kind_;
   int total_ = 0;
 };
 
@@ -448,6 +483,22 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
     out << "no problems found\n";
   else
     out << n << (n == 1 ? " problem" : " problems") << " found\n";
+  report.by_kind(out);
+  return report.total();
+}
+
+int question_file_problems(const RunState& rs) {
+  const std::pair<std::string, QuestionKind> named[] = {{rs.REGFILE, QuestionKind::Regular},
+                                                        {rs.FTVFILE, QuestionKind::Ftv},
+                                                        {rs.CVFILE, QuestionKind::CvRef},
+                                                        {rs.COFILE, QuestionKind::CoRef},
+                                                        {rs.SITFILE, QuestionKind::Sit}};
+  std::ostream unlisted(nullptr);
+  Report report(unlisted);
+  for (const auto& [name, kind] : named) {
+    FileSummary f(name, kind);
+    check_question_file(f, rs, true, report);
+  }
   return report.total();
 }
 

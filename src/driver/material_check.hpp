@@ -17,4 +17,8 @@ constexpr int kProblemsShownPerFile = 200;
 // file as a whole), then a summary line per file. Returns the number of problems.
 int check_material(Program& p, const std::string& style, std::ostream& out);
 
+// The problems the material check finds in the lines of the five question files a pass has
+// named in `rs` (its verse table read), by the same rules, without listing them.
+int question_file_problems(const RunState& rs);
+
 }  // namespace halvorin

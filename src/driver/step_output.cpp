@@ -5,14 +5,14 @@
 
 #include "driver/steps.hpp"
 #include "driver/thank.hpp"
+#include "output/pdf.hpp"
+#include "platform/errors.hpp"
 #include "platform/printer.hpp"
 #include "selection/progress.hpp"
 
 namespace halvorin {
 
 namespace {
-
-constexpr size_t PRINT_WIDTH = 79;  // characters of a printed line
 
 // Closes a file of the pass if it is still open; a Replace file is renamed into place here.
 void close_file(std::unique_ptr<TextWriter>& f) {
@@ -55,7 +55,8 @@ void print_packet(Program& p, int copies) {
   Console& con = p.con;
   std::vector<std::string> lines;
   TextReader in(p.rs.QUIFILE);
-  while (!in.eof()) lines.push_back(in.read_line(PRINT_WIDTH));
+  // Whole lines: the print command cuts them at 79, the default printer by the sheet rule.
+  while (!in.eof()) lines.push_back(in.read_line(std::string::npos));
   const std::string err = print_copies(lines, copies);
   if (err.empty()) return;
   con.writeln();
@@ -65,6 +66,33 @@ void print_packet(Program& p, int copies) {
   con.write("  Press return to continue");
   con.set_where("printing failed");
   con.wait_enter();
+}
+
+// Writes the packet's PDF beside the quiz file, for the pages and cards layouts (the
+// tab-separated one is for spreadsheets). A failure leaves no PDF of this packet and is shown;
+// the quiz file and the list stay whole.
+void write_pdf(Program& p) {
+  RunState& rs = p.rs;
+  Console& con = p.con;
+  rs.PDFFILE.clear();
+  rs.PDFFAULT = nullptr;
+  const char out = static_cast<char>(std::toupper(static_cast<unsigned char>(rs.OUT)));
+  if (out != 'C' && out != 'P') return;
+  const std::string name = p.cu.NAME4 + ".pdf";
+  try {
+    write_packet_pdf(rs.QUIFILE, name, paper_from_env());
+    rs.PDFFILE = name;
+  } catch (const FileError& e) {
+    rs.PDFFAULT = std::current_exception();
+    CLR(con);
+    con.writeln("  The PDF " + name + " was not written:");
+    con.writeln("  " + std::string(e.what()).substr(0, 76));
+    con.writeln("  " + rs.QUIFILE + " and " + rs.INFFILE + " are complete.");
+    con.writeln();
+    con.write("  Press return to continue");
+    con.set_where("PDF not written");
+    con.wait_enter();
+  }
 }
 
 }  // namespace
@@ -104,6 +132,7 @@ Step finish_packet(Program& p) {
   close_file(rs.F8);
   close_file(rs.F9);
   close_file(rs.F10);
+  write_pdf(p);
 
   THANK(con, p.cu.NAME4);
   show_seed(con, p.rng.seed());

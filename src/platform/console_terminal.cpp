@@ -39,15 +39,14 @@ class ConsoleTerminal : public QueuedTerminal {
     in_ = GetStdHandle(STD_INPUT_HANDLE);
     old_out_ = GetStdHandle(STD_OUTPUT_HANDLE);
     if (!GetConsoleMode(in_, &old_in_mode_) || !GetConsoleMode(old_out_, &old_out_mode_))
-      throw FileError("terminal", 0, "standard input and output must be a console (or use --keys)");
+      throw FileError("", 0, "standard input and output must be a console (or use --keys)");
     out_ =
         CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
-    if (out_ == INVALID_HANDLE_VALUE)
-      throw FileError("terminal", 0, "cannot make a console screen buffer");
+    if (out_ == INVALID_HANDLE_VALUE) throw FileError("", 0, "cannot make a console screen buffer");
     if (!SetConsoleActiveScreenBuffer(out_)) {
       CloseHandle(out_);
-      throw FileError("terminal", 0, "cannot show the console screen buffer");
+      throw FileError("", 0, "cannot show the console screen buffer");
     }
     SetConsoleMode(in_, ENABLE_PROCESSED_INPUT | ENABLE_WINDOW_INPUT | ENABLE_EXTENDED_FLAGS);
     SetConsoleMode(out_, 0);  // no wrap at the last column, no processed output

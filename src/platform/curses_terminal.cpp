@@ -6,9 +6,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <map>
+#include <string>
 
 #include "platform/errors.hpp"
 #include "platform/terminal.hpp"
+// Last: it defines every capability name (newline, lines, ...) as a macro.
+#include <term.h>
 
 namespace halvorin {
 
@@ -30,11 +33,32 @@ class CursesTerminal : public QueuedTerminal {
  public:
   CursesTerminal() {
     if (!::isatty(0) || !::isatty(1))
-      throw FileError("terminal", 0,
-                      "standard input and output must be a terminal (or use --keys)");
+      throw FileError("", 0, "standard input and output must be a terminal (or use --keys)");
+    const char* term = std::getenv("TERM");
+    const std::string type = term ? term : "";
+    if (type.empty())
+      throw FileError("", 0,
+                      "TERM is not set; set it to the terminal's type (for example "
+                      "TERM=xterm-256color)");
+    const std::string unknown = "TERM=" + type +
+                                " names a terminal type this system does not know; set TERM to "
+                                "the terminal's type (for example TERM=xterm-256color)";
+    // The terminal's description, read once before curses starts: the screens are drawn by
+    // placing the cursor, and a terminal that cannot would show nothing.
+    int found = 0;
+    if (setupterm(type.c_str(), 1, &found) != OK || found != 1) throw FileError("", 0, unknown);
+    const char* cup = tigetstr("cup");
+    const bool places_cursor = cup && cup != reinterpret_cast<char*>(-1);
+    del_curterm(cur_term);
+    if (!places_cursor)
+      throw FileError("", 0,
+                      "TERM=" + type +
+                          " names a terminal that cannot place the cursor, which the screens "
+                          "need; run the program in a full-screen terminal (for example "
+                          "TERM=xterm-256color) or use --keys");
     if (!std::getenv("ESCDELAY")) ::setenv("ESCDELAY", "25", 1);
     screen_ = newterm(nullptr, stdout, stdin);
-    if (!screen_) throw FileError("terminal", 0, "cannot start the terminal (is TERM set?)");
+    if (!screen_) throw FileError("", 0, unknown);
     set_term(screen_);
     raw();
     keep_interrupt_key();

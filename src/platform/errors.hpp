@@ -27,12 +27,14 @@ inline std::string printable(std::string_view s) {
 }
 
 // A file could not be opened, read or written, or held something unusable. Exit status 2. The
-// message shows the file's name and any text quoted from it as printable() does.
+// message shows the file's name and any text quoted from it as printable() does; without a file
+// (the terminal cannot be used) it reads as the message alone.
 class FileError : public std::runtime_error {
  public:
   FileError(std::string file, int line, std::string message)
-      : std::runtime_error(printable(file) + ":" + std::to_string(line) + ": " +
-                           printable(message)),
+      : std::runtime_error(
+            (file.empty() ? "" : printable(file) + ":" + std::to_string(line) + ": ") +
+            printable(message)),
         file_(std::move(file)),
         line_(line),
         message_(std::move(message)) {}

@@ -1,6 +1,7 @@
 #pragma once
 // Bounds and the main program's shared tables: style values, counts, totals, sectors,
 // availability, the quiz being made, patterns and run counters. Names are the program's own.
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -97,6 +98,9 @@ struct RunState {
   // File names of the pass (built in steps 6 and 8).
   std::string REGFILE, FTVFILE, CVFILE, COFILE, SITFILE, COUNTFILE;
   std::string QUIFILE, INFFILE, NOTESFILE = "temp.txt";
+  // The packet's PDF once written (none for the tab-separated layout), or why it was not.
+  std::string PDFFILE;
+  std::exception_ptr PDFFAULT;
 
   // Files open across routines of a pass: the quiz file, the notes and the used-question list.
   std::unique_ptr<TextWriter> F8, F9, F10;

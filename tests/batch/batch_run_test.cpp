@@ -54,6 +54,9 @@ TEST_F(BatchRun, EveryDemoStyleMakesItsPacket) {
     expect_golden("batch/golden/" + style + ".out", r.out);
   }
   EXPECT_EQ(dir_->lines("Weekly.inf").back(), "Seed 41");
+  // Pages and cards come with their PDF; the tab-separated layout has none.
+  EXPECT_TRUE(dir_->exists("Weekly.pdf") && dir_->exists("Junior.pdf"));
+  EXPECT_FALSE(dir_->exists("Fixed.pdf"));
   expect_no_scratch_files(*dir_);
 }
 
@@ -125,6 +128,19 @@ std::string noted_seed(const TempDir& dir, const std::string& name) {
 const char* const kWeeklyPass = "Enter Esc Enter Enter Enter Enter Enter \"n\" ";
 const char* const kJuniorPass = "3*Down Enter Esc Enter Enter Enter Enter Enter \"n\" ";
 
+// A PDF that cannot be written is a file error; the quiz file and the list are complete.
+TEST_F(BatchRun, APdfThatCannotBeWrittenEndsTheRunWithTwo) {
+  derive(*dir_, "Weekly", "NoPdf", "");
+  std::filesystem::create_directory(dir_->file("NoPdf.pdf"));
+  const RunResult r = batch(*dir_, "NoPdf", "5");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.rfind("halvorin: NoPdf.pdf:", 0), 0u) << r.err;
+  EXPECT_TRUE(dir_->read("NoPdf.qui").ends_with("\f"));
+  EXPECT_EQ(noted_seed(*dir_, "NoPdf"), "5");
+  expect_no_scratch_files(*dir_);
+  std::filesystem::remove(dir_->file("NoPdf.pdf"));
+}
+
 class Remake : public DemoMaterialSuite<3> {};
 
 TEST_F(Remake, EveryPassOfASessionIsMadeAgainFromItsOwnSeed) {
@@ -173,11 +189,11 @@ TEST_F(Remake, AStyleNamedExitMakesItsPacket) {
 TEST(StaleCounts, ACountFileThatNoLongerMatchesIsRebuilt) {
   TempDir dir;
   copy_demo(dir);
-  generate_material(dir, "small", 1);
+  generate_material(dir, "small", 1, false);
   derive(dir, "Weekly", "Stale", "11=N");
   ASSERT_EQ(batch(dir, "Stale", "6").status, 0);  // no count file yet: built
   const std::string old_counts = dir.read("count.59B");
-  generate_material(dir, "small", 2);  // the material changes; the count file stays
+  generate_material(dir, "small", 2, false);  // the material changes; the count file stays
   dir.write("count.59B", old_counts);
   std::string said = batch(dir, "Stale", "6").out;
   const Packet stale = packet(dir, "Stale");

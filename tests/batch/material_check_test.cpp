@@ -1,6 +1,6 @@
 // The material check against expected reports under golden/: cleaned generated material passes
-// for every demo style; planted faults are each found at their line; a count file older than the
-// material or differing from it is reported.
+// for every demo style; planted faults are each found at their line, and a batch run counts them;
+// a count file older than the material or differing from it is reported.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -78,6 +78,28 @@ TEST(MaterialCheck, FindsEachPlantedFaultAtItsLine) {
   RunResult r = check(dir);
   EXPECT_EQ(r.status, 1);
   expect_golden("batch/golden/planted.out", r.out);
+}
+
+// A batch run says how many problems the check would report in the style's question files: here a
+// tab after the reference typed as a blank, a line the packet takes as it is.
+TEST(MaterialCheck, ABatchRunCountsTheProblemsOfItsMaterial) {
+  TempDir dir;
+  copy_demo(dir);
+  generate_material(dir, "small", 1, false);
+  const std::string run =
+      shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) + " --batch Weekly --seed 1";
+  RunResult r = run_command(run);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.find("problem"), std::string::npos) << r.out;
+  std::vector<std::string> lines = dir.lines("Acts.b");
+  lines.at(0).at(5) = ' ';
+  dir.write_lines("Acts.b", lines);
+  r = run_command(run);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(
+      r.out.find("  the material holds 1 problem; halvorin --check-material Weekly lists them"),
+      std::string::npos)
+      << r.out;
 }
 
 TEST(MaterialCheck, CountFileOlderThanTheMaterialOrDifferingFromIt) {

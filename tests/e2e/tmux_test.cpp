@@ -34,5 +34,25 @@ TEST(RealTerminal, ShowsTheStyleListAndRestoresTheTerminalOnExit) {
   EXPECT_EQ(dir.read("temp2.txt"), "Exit");
 }
 
+// A terminal that cannot place the cursor, or one the system does not know, is refused before the
+// first screen with what TERM needs, in a message that names no file.
+TEST(RealTerminal, ATerminalWithoutCursorPlacementIsRefusedNamingTerm) {
+  if (run_command("command -v tmux").status != 0) GTEST_SKIP() << "tmux is not installed";
+  TempDir dir;
+  copy_demo(dir);
+  for (const std::string term : {"dumb", "no-such-terminal-type"}) {
+    TmuxPane t("TERM=" + term + " " + HALVORIN_BIN + " -C " + dir.path() + " 2>" + dir.file("err") +
+               "; echo status=$?; sleep 30");
+    ASSERT_TRUE(t.wait_for("status=")) << t.capture();
+    EXPECT_NE(t.capture().find("status=2"), std::string::npos) << t.capture();
+    ASSERT_TRUE(testing::wait_file(dir, "err"));
+    const std::string err = dir.read("err");
+    EXPECT_EQ(err.rfind("halvorin: TERM=" + term + " names ", 0), 0u) << err;
+    EXPECT_NE(err.find("TERM=xterm-256color"), std::string::npos) << err;
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    dir.remove("err");
+  }
+}
+
 }  // namespace
 }  // namespace halvorin

@@ -1,10 +1,16 @@
 // The platform layer: text files, key scripts, the in-memory screen and the random numbers.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <sstream>
 
 #include "platform/errors.hpp"
+#include "platform/printer.hpp"
 #include "platform/random.hpp"
 #include "platform/screen.hpp"
 #include "platform/terminal.hpp"
@@ -107,6 +113,36 @@ TEST_F(InTempDir, WritersUseCrLfAndReplaceAtomically) {
   EXPECT_EQ(dir_.read("style.spe"), "Exit");
   EXPECT_EQ(search_path("style.spe"), "style.spe");
   EXPECT_EQ(search_path("count.nothere"), "");
+}
+
+TEST_F(InTempDir, PrintCommandKeepsItsRedirectionsAndReportsItsErrorOutput) {
+  const std::string path = "platform/cases/print_command.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    SCOPED_TRACE(testing::case_name(path, row));
+    dir_.remove("printed");
+    testing::set_env("HALVORIN_PRINTER", row[0]);
+#ifndef _WIN32
+    // Nothing reaches the screen: the process's own output and error output go to a file
+    // meanwhile.
+    std::fflush(nullptr);
+    const int out = ::dup(1), err = ::dup(2),
+              shown = ::open("shown", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(shown, 1), ::dup2(shown, 2), ::close(shown);
+#endif
+    // A page's heading keeps its 79th column after the form feed; longer lines are cut at 79.
+    const std::string heading = "\f" + std::string(78, '-') + "9";
+    const std::string said = print_copies({"first", heading, std::string(79, 'x') + "cut"}, 2);
+#ifndef _WIN32
+    ::dup2(out, 1), ::dup2(err, 2), ::close(out), ::close(err);
+    EXPECT_EQ(dir_.read("shown"), "");
+#endif
+    EXPECT_EQ(said, row[1] == "-" ? "" : row[1]);
+    std::string copies;
+    for (int k = 0; k < row.num(2); ++k)
+      copies += "first\n" + heading + "\n" + std::string(79, 'x') + "\n";
+    EXPECT_EQ(dir_.exists("printed") ? dir_.read("printed") : "", copies);
+  }
+  testing::unset_env("HALVORIN_PRINTER");
 }
 
 TEST(ScriptTerminal, EndsWithScriptEndedNamingTheScreen) {

@@ -94,9 +94,9 @@ void copy_demo(const TempDir& dir) {
                     fs::copy_options::overwrite_existing);
 }
 
-void generate_material(const TempDir& dir, const std::string& profile, int seed) {
+void generate_material(const TempDir& dir, const std::string& profile, int seed, bool flaws) {
   std::string cmd = quote(HALVORIN_MATERIAL_BIN) + " --out " + quote(dir.path()) + " --profile " +
-                    profile + " --seed " + std::to_string(seed);
+                    profile + " --seed " + std::to_string(seed) + (flaws ? " --flaws" : "");
   RunResult r = run_command(cmd);
   if (r.status != 0) throw std::runtime_error("material generator failed: " + r.err);
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr int kUsage = 64;
 
 void help(std::ostream& o) {
-  o << "Usage: halvorin-material --out DIR [--seed N] [--profile NAME]\n"
+  o << "Usage: halvorin-material --out DIR [--seed N] [--profile NAME] [--flaws]\n"
        "\n"
        "Writes a complete set of invented question material for the whole book into DIR\n"
        "(created if missing; files of the same names are replaced):\n"
@@ -38,8 +38,12 @@ void help(std::ostream& o) {
       text.insert(at + 1, std::string(22, ' ')), at += 22;
     o << "                    " << p.name << ": " << text << "\n";
   }
-  o << "  --help          show this text\n"
+  o << "  --flaws         also write lines the material check reports, for trying the check:\n"
+       "                  about one regular question in 25 without its answer, and some SIT\n"
+       "                  situations too wide for the printed page\n"
+       "  --help          show this text\n"
        "\n"
+       "Without --flaws, 'halvorin --check-material' finds no problem in the set.\n"
        "Every set keeps within the program's tables: at most 255 questions of a kind at one\n"
        "verse, at most 45 of a specialty kind in one chapter, and no more regular questions\n"
        "than the sectors of the demo styles can hold (200 a sector).\n"
@@ -58,11 +62,16 @@ int main(int argc, char** argv) {
   std::string out;
   std::string profile = "full";
   uint64_t seed = 1;
+  bool flaws = false;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       help(std::cout);
       return 0;
+    }
+    if (a == "--flaws") {
+      flaws = true;
+      continue;
     }
     if (a != "--out" && a != "--seed" && a != "--profile")
       return usage_error("unknown option " + a);
@@ -90,9 +99,9 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(out, ec);
     if (!std::filesystem::is_directory(out))
       throw halvorin::FileError(out, 0, "cannot create the folder: " + ec.message());
-    auto written = halvorin::material::write_material(out, seed, *p);
+    auto written = halvorin::material::write_material(out, seed, *p, flaws);
     std::cout << "halvorin-material: wrote " << written.size() << " files (profile " << p->name
-              << ", seed " << seed << ") to " << out << "\n";
+              << ", seed " << seed << (flaws ? ", with flaws" : "") << ") to " << out << "\n";
   } catch (const halvorin::FileError& e) {
     std::cerr << "halvorin-material: " << e.what() << "\n";
     return 2;

@@ -62,7 +62,7 @@ std::string ftv_label(Random& r, bool primary, bool quote) {
   return label;
 }
 
-void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool reduced,
+void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool reduced, bool flaws,
                std::vector<std::string>& written) {
   const std::string pre = reduced ? "LL" : "";
   for (const char* list : {"a", "b", "c"}) {
@@ -70,7 +70,7 @@ void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool red
     write_questions(
         dir, pre + "Acts." + list,
         plan_counts(seed, p, reduced, Kind::Regular, pre + "regular-" + list),
-        [&r](int, int, int, int) { return regular_question(r); }, written);
+        [&r, flaws](int, int, int, int) { return regular_question(r, flaws); }, written);
   }
 
   // Every FTV file has its questions at the same verses; the share of primary questions (the
@@ -114,7 +114,7 @@ void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool red
       dir, sit, plan_counts(seed, p, reduced, Kind::Sit, pre + "sit"),
       [&](int c, int v, int index, int total) {
         bool long_text = long_line(seed, c, v, index, total);
-        return sit_text(r, verse_of(seed, c, v, long_text), long_text);
+        return sit_text(r, verse_of(seed, c, v, long_text), long_text, flaws);
       },
       written);
 }
@@ -135,14 +135,15 @@ std::string reference(int chapter, int verse) {
   return two(chapter) + ":" + two(verse);
 }
 
-std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p) {
+std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p,
+                                        bool flaws) {
   std::vector<std::string> written;
   TextWriter verses(dir + "/Verses.txt", TextWriter::Mode::Replace);
   for (int n : kVerses) verses.writeln(std::to_string(n));
   verses.close();
   written.push_back("Verses.txt");
-  write_set(dir, seed, p, false, written);
-  write_set(dir, seed, p, true, written);
+  write_set(dir, seed, p, false, flaws, written);
+  write_set(dir, seed, p, true, flaws, written);
   return written;
 }
 

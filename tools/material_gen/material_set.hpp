@@ -19,7 +19,10 @@ std::string ftv_name(int percent);
 std::string reference(int chapter, int verse);
 
 // Writes every file of the set into `dir` (which must exist); returns the names written.
-// Throws FileError when a file cannot be written.
-std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p);
+// Without `flaws` every line passes the material check; with it, some regular questions lack
+// their answer and some situations are too wide for the printed page. Throws FileError when a
+// file cannot be written.
+std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p,
+                                        bool flaws = false);
 
 }  // namespace halvorin::material

@@ -385,7 +385,7 @@ std::string sentence(Random& r) {
 
 }  // namespace
 
-std::string regular_question(Random& r) {
+std::string regular_question(Random& r, bool flaws) {
   int k = r.random(100);
   const Frame& f = k < 65   ? pick_frame(r, kInterrogative)
                    : k < 82 ? pick_frame(r, kLookalike)
@@ -393,7 +393,7 @@ std::string regular_question(Random& r) {
   std::string q = fill(r, f.text);
   // Now and then a question typed with a lower-case first letter.
   if (r.random(50) == 0) q = lowered(q);
-  if (r.random(25) == 0) return q;  // a question without a separate answer
+  if (r.random(25) == 0 && flaws) return q;  // a question without a separate answer
   std::string a = answer(r, f.answer);
   if (r.random(40) == 0) a = "^" + a;
   return q + "\t" + a;
@@ -437,14 +437,17 @@ std::string mark_word(Random& r, const std::string& text) {
   return join(w, 0, w.size());
 }
 
-std::string sit_text(Random& r, const std::string& verse, bool long_text) {
+std::string sit_text(Random& r, const std::string& verse, bool long_text, bool flaws) {
   static const std::array<const char*, 5> situations = {
       "{P} is speaking to {Q} in {L} and says,", "{P} and {Q} are in {L}. {P} says,",
       "{Q} stands before {P} in {L}, who says,",
       "In {L}, {P} speaks to {Q}:", "{P} has come to {L} and says to {Q},"};
   static const std::array<const char*, 3> questions = {"Who said this?", "To whom was this said?",
                                                        "Who said this, and to whom?"};
+  // The printed first line holds "SIT   nn. ", the situation and a comma before the reference
+  // in column 72: at most 60 characters of situation.
   std::string situation = capitalised(fill(r, pick(r, situations)));
+  while (!flaws && situation.size() > 60) situation = capitalised(fill(r, pick(r, situations)));
   auto w = words_of(verse);
   std::string quote;
   if (long_text) {
