@@ -86,6 +86,21 @@ TEST(ChapterSectoring, GeneratedRangesAndFigures) {
   }
 }
 
+// Nothing to sector (the reduced level's chapter 7 alone) or a sector without regular questions:
+// CHAPSEC says the pass starts over, with MINQZ 0.
+TEST(ChapterSectoring, NoRegularQuestionInASectorStartsThePassOver) {
+  Bench level("Enter");
+  level.rs.LG = 'L';
+  level.range(7, 1, 7, 30, 2);
+  Bench empty(R"(Enter "x")");
+  empty.verses(1, 1, 1);
+  empty.range(1, 1, 2, 30, 2);
+  for (Bench* b : {&level, &empty}) {
+    EXPECT_FALSE(CHAPSEC(b->p));
+    EXPECT_EQ(b->rs.MINQZ, 0);
+  }
+}
+
 // The figures screen: editing (0 on the last chapter is 1; Enter waits until the total is
 // right), the table, Esc back with the figures kept, and the reduced level's absent chapter 7;
 // the old list file stays until a new one is complete.
