@@ -82,11 +82,8 @@ void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
   std::string ll = rs.LG == 'L' ? "LL" : "";
   std::string dd = primpct_digits(p.cu.PRIMPCT);
-  rs.FN = ll + "FTV." + dd;
-  rs.FTVFILE = rs.FN;
-  rs.NAME6 = ll + "count." + dd + std::string(1, p.cu.REGLST);
-  rs.COUNTFILE = rs.NAME6;
-  rs.NAME7 = rs.NAME6;
+  rs.FTVFILE = ll + "FTV." + dd;
+  rs.COUNTFILE = ll + "count." + dd + std::string(1, p.cu.REGLST);
 }
 
 namespace {
@@ -109,7 +106,6 @@ void begin_pass(Program& p) {
   p.seed_pass();
   // The sector-repeat counters start afresh too: a pass must not depend on the one before it,
   // or its seed would not make its packet again.
-  rs.NUM = 0;
   rs.FIX = 0;
   rs.ABAND3 = false;
   con.clrscr();

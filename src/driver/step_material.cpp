@@ -77,7 +77,6 @@ Step count_material(Program& p) {
   name_material_files(rs, p.cu.REGLST, p.cu.NAME4);
 
   rs.SECTORS = rs.QMAX;
-  rs.SECTORS2 = rs.SECTORS;
   rs.BEFORE = rs.RBEFORE = rs.OBEFORE = rs.FBEFORE = rs.SBEFORE = rs.TQUEST = 0;
   CLR(con);
   zero_counts(rs);
@@ -85,8 +84,7 @@ Step count_material(Program& p) {
   // The material is always read from the working directory, so only a count file there can
   // describe it: one found only along PATH is rebuilt here rather than reused.
   con.gotoxy(3, 3);
-  rs.PS = search_path(rs.NAME7);
-  bool reusable = !rs.PS.empty() && !find_file(rs.NAME7).empty();
+  const bool reusable = !search_path(rs.COUNTFILE).empty() && !find_file(rs.COUNTFILE).empty();
   rs.STALECOUNT = false;
   if (!(rs.INDX == 'N' && reusable))
     build_index(p);

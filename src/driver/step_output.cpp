@@ -150,13 +150,13 @@ Step finish_packet(Program& p) {
   if (answer == 'N') return Step::StartOver;
   con.writeln();
   con.writeln();
-  rs.C1 = ask_copies(con);
+  const int copies = ask_copies(con);
   con.writeln();
   con.writeln();
   con.write("  Be sure printer is ready and press return");
   con.set_where("printer ready");
   con.wait_enter();
-  if (rs.C1 > 0) print_packet(p, rs.C1);
+  if (copies > 0) print_packet(p, copies);
   return Step::StartOver;
 }
 

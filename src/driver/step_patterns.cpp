@@ -9,7 +9,6 @@ namespace halvorin {
 Step make_patterns(Program& p) {
   RunState& rs = p.rs;
   rs.QZ = rs.QNUM;
-  rs.BACK = false;
   const PatternEnd end = SPEC2(p);
   if (end == PatternEnd::Refused) return Step::StartOver;
   TextReader in(kPatternFile);
@@ -17,8 +16,7 @@ Step make_patterns(Program& p) {
     if (in.eof()) in.fail("expected " + std::to_string(rs.QZ) + " patterns, one line per quiz");
     rs.PAT[q] = in.read_line(30);
   }
-  rs.BACK = end == PatternEnd::Back;
-  return rs.BACK ? Step::StartOver : Step::Continue;
+  return end == PatternEnd::Back ? Step::StartOver : Step::Continue;
 }
 
 }  // namespace halvorin

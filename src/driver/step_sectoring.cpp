@@ -34,22 +34,20 @@ bool sectorable(Program& p) {
   return false;
 }
 
-// The range cut by the style's letter and the table shown.
-void divide(Program& p) {
+// The range cut by the style's letter and the table shown. False when the pass starts over:
+// Esc on the table of verse sectoring, or a sector without regular questions.
+bool divide(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
   const char mode = p.cu.SEC1;
-  if (mode == 'C') {
-    CHAPSEC(p);
-    return;
-  }
+  if (mode == 'C') return CHAPSEC(p);
   if (mode == 'Q') {
     RESECTOR(p);
     rs.RES = true;
     DISPLAY(p);
     con.set_where("sector table");
     con.wait_key_pending();  // the key is left for the next prompt
-    return;
+    return rs.MINQZ != 0;
   }
   rs.MINQZ = sector_by_verse(rs);
   rs.FBEFORE = rs.TEMPF;
@@ -60,12 +58,14 @@ void divide(Program& p) {
     rs.RES = true;
   }
   DISPLAY(p);
+  int key = 0;
   if (mode == 'V') {
     con.set_where("sector table");
     do {
-      p.cu.I = con.read_key();
-    } while (p.cu.I == 191);
+      key = con.read_key();
+    } while (key == 191);
   }
+  return key != kEsc && rs.MINQZ != 0;
 }
 
 // When regular questions must repeat early, says so and, after verse sectoring, offers to cut
@@ -81,15 +81,14 @@ void repeats_notice(Program& p) {
   con.gotoxy(3, 4);
   con.write("Do you wish to resector? ");
   con.set_where("resector question");
-  int key = p.cu.I = con.read_key();
+  int key = con.read_key();
   if (key >= 32 && key < 127) con.write(std::string(1, static_cast<char>(key)));
   if (key == 'Y' || key == 'y') {
     RESECTOR(p);
     DISPLAY(p);
     con.set_where("sector table");
-    do {
-      p.cu.I = con.read_key();
-    } while (p.cu.I == '8');
+    while (con.read_key() == '8') {
+    }
   } else {
     con.wait_enter();
   }
@@ -114,8 +113,7 @@ void ready_for_quizzes(RunState& rs) {
 Step sector_material(Program& p) {
   RunState& rs = p.rs;
   if (!sectorable(p)) return Step::StartOver;
-  divide(p);
-  if (p.cu.I == kEsc || rs.MINQZ == 0) return Step::StartOver;
+  if (!divide(p)) return Step::StartOver;
   repeats_notice(p);
   CLR(p.con);
   ready_for_quizzes(rs);

@@ -10,29 +10,26 @@
 namespace halvorin {
 
 Step choose_combination_mode(Program& p) {
-  RunState& rs = p.rs;
   Console& con = p.con;
-  rs.CHOICE = 0;
   CLR(con);
-  rs.V = 1;
+  // The highlighted line: 1 "run automatically" (row 3), 2 "approve each" (row 4).
+  int line = 1;
   con.set_where("combination menu");
   for (;;) {
     APPROVESPEC(con);
-    con.gotoxy(16, rs.V == 1 ? 3 : 4);
-    con.write(rs.V == 1 ? kRunAutomatically : kApproveEach);
+    con.gotoxy(16, line == 1 ? 3 : 4);
+    con.write(line == 1 ? kRunAutomatically : kApproveEach);
     con.textcolor(14);
     con.textbackground(1);
     int key = con.read_key();
-    p.cu.I = key;
-    if (key == 80) rs.V += 1;
-    if (key == 72) rs.V -= 1;
-    if (rs.V == 3) rs.V = 1;
-    if (rs.V == 0) rs.V = 2;
+    if (key == 80) line += 1;
+    if (key == 72) line -= 1;
+    if (line == 3) line = 1;
+    if (line == 0) line = 2;
     if (key == 27) return Step::StartOver;
     if (key == 13) break;
   }
-  // From here on V = 1 asks for approval of every quiz's combination.
-  rs.V = rs.V == 1 ? 2 : 1;
+  p.rs.V = line == 1 ? Combination::Automatic : Combination::ApproveEach;
   return Step::Continue;
 }
 
@@ -45,26 +42,17 @@ Step make_quizzes(Program& p) {
   rs.F10 = std::make_unique<TextWriter>(inf, TextWriter::Mode::Replace);
 
   rs.MINQZ1 = rs.MINQZ;
-  rs.RQUIZ1 = rs.RQUIZ;
   rs.FQUIZ1 = rs.FQUIZ;
-  rs.SQUIZ1 = rs.SQUIZ;
-  rs.OQUIZ1 = rs.OQUIZ;
-  rs.FTCC = 'a';
   rs.FTC2 = 'b';
   rs.FTC3 = 'c';
   rs.FTC4 = 'd';
-  rs.FTC5 = 'e';
-  // Sectoring by chapter may have raised the questions per quiz: the quizzes take every sector.
-  rs.SECTORS2 = rs.SECTORS;
   SelectionState ss(rs);
   FINTYPES(p, ss);
 
-  for (rs.Q2 = 1; rs.Q2 <= rs.QZ; ++rs.Q2) {
-    rs.EN = false;
-    CHOOSESPEC(p, ss);
+  for (int quiz = 1; quiz <= rs.QZ; ++quiz) {
+    CHOOSESPEC(p, ss, quiz);
     OPUT(p);
   }
-  rs.Q2 = rs.QZ;
 
   // The notes of the run go to the end of the used-question list; read before testing for the
   // end, so no notes still give one empty line.

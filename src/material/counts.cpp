@@ -69,10 +69,7 @@ CountRecord READ11(RunState& rs, TextReader& count_file, int s) {
   return r;
 }
 
-void CONVERT2(RunState& rs, int pos) {
-  rs.RLBK[pos] = 'A';
-  rs.BKNAME[pos] = "Acts";
-}
+void CONVERT2(RunState& rs, int pos) { rs.RLBK[pos] = 'A'; }
 
 void zero_counts(RunState& rs) {
   for (CountTable* t : {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT}) t->fill(0);

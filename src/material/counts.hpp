@@ -30,7 +30,7 @@ struct CountRecord {
 // for a missing or garbled record, a chapter or verse out of range, or a count above 255.
 CountRecord READ11(RunState& rs, TextReader& count_file, int s);
 
-// Sets the book letter and name of quiz position pos: always "A" and "Acts".
+// Sets the book letter of quiz position pos: always "A" (the book is always Acts).
 void CONVERT2(RunState& rs, int pos);
 
 // Sets the five count tables to 0.

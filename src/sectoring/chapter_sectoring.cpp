@@ -187,7 +187,7 @@ void edit_chapters(Program& p) {
     const int c = rs.BCHAP + k - 1;
     const int col = field_col(k), row = chapter_row(k);
     con.gotoxy(col, row);
-    int key = p.cu.I = con.read_key();
+    int key = con.read_key();
     if (key == kKeyUp || key == kKeyDown) {
       k = move(k, key == kKeyUp ? -1 : 1);
     } else if (key >= '0' && key <= '9') {
@@ -198,7 +198,7 @@ void edit_chapters(Program& p) {
       con.write(std::string(1, static_cast<char>('0' + first)));
       int value = first, dir = 0;
       for (;;) {
-        int next = p.cu.I = con.read_key();
+        int next = con.read_key();
         if (next >= '0' && next <= '9') {
           value = 10 * first + (next - '0');
           break;
@@ -285,7 +285,7 @@ void count_chapter_sectors(RunState& rs) {
   for (int s = 1; s <= n; ++s) keep_sector_totals(rs, s);
 }
 
-void CHAPSEC(Program& p) {
+bool CHAPSEC(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
   if (range_chapters(rs).empty()) {
@@ -295,10 +295,8 @@ void CHAPSEC(Program& p) {
     con.writeln("  Press Return to choose another quiz style.");
     con.set_where("chapter sectoring");
     con.wait_enter();
-    p.cu.I = kEnter;
     rs.MINQZ = 0;
-    rs.EN = true;
-    return;
+    return false;
   }
   bool first_pass = true;
   for (;;) {
@@ -331,14 +329,12 @@ void CHAPSEC(Program& p) {
     con.write("Your smallest sector has " + std::to_string(rs.MINQZ) +
               (rs.MINQZ == 1 ? " question. " : " regular questions. "));
     con.set_where("chapter sector table");
-    p.cu.I = con.read_key();
-    if (p.cu.I == kEsc) continue;
+    if (con.read_key() == kEsc) continue;
     // The used-question list is started here, but one left by an earlier packet is kept: the
     // packet being made replaces it whole only when it is complete.
     if (!rs.INFFILE.empty() && find_file(rs.INFFILE).empty())
       TextWriter(rs.INFFILE, TextWriter::Mode::Create).close();
-    rs.EN = rs.MINQZ == 0;
-    return;
+    return rs.MINQZ != 0;
   }
 }
 

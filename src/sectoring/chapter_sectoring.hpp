@@ -13,7 +13,9 @@ void propose_chapter_sectors(RunState& rs);
 void lay_chapter_sectors(RunState& rs);
 // Adds up each sector's counts from the count file named COUNTFILE and keeps them as totals.
 void count_chapter_sectors(RunState& rs);
-// The whole dialogue: proposal, editing, layout, review; returns once a table is accepted.
-void CHAPSEC(Program& p);
+// The whole dialogue: proposal, editing, layout, review; returns once a table is accepted, with
+// MINQZ the smallest sector's regular questions. False when the pass must start over: the range
+// holds no chapter of the level's material (MINQZ 0), or a sector has no regular question.
+bool CHAPSEC(Program& p);
 
 }  // namespace halvorin

@@ -21,19 +21,19 @@ std::string num(int v) { return std::to_string(v); }
 
 bool is_specialty(char c) { return c == 'F' || c == 'R' || c == 'O' || c == 'S'; }
 
-// The pattern of quiz Q2 must give every position of the quiz a known letter.
-void check_pattern(const RunState& rs) {
-  const std::string& pat = rs.PAT[rs.Q2];
+// The pattern of the quiz must give every position of the quiz a known letter.
+void check_pattern(const RunState& rs, int quiz) {
+  const std::string& pat = rs.PAT[quiz];
   for (int pos = 1; pos <= rs.SECTORS; ++pos) {
     char c = at(pat, pos);
     if (!is_specialty(c) && c != 'n')
-      throw FileError("pat.txt", rs.Q2,
+      throw FileError("pat.txt", quiz,
                       "position " + num(pos) + " of this quiz's pattern has '" + std::string(1, c) +
                           "'; expected F, R, O, S or n");
   }
 }
 
-void start_quiz(Program& p, SelectionState& ss) {
+void start_quiz(Program& p, SelectionState& ss, int quiz) {
   RunState& rs = p.rs;
   for (int pos = 1; pos <= SCMAX; ++pos) {
     rs.ALL[pos] = "";
@@ -42,15 +42,15 @@ void start_quiz(Program& p, SelectionState& ss) {
     rs.QN[pos] = 99;
     ss.number_at[pos] = 0;
   }
-  if (rs.Q2 > rs.MINQZ) {
+  if (quiz > rs.MINQZ) {
     advance_rset(p);
     p.con.gotoxy(3, rs.RSET);
     p.con.clreol();
-    p.con.write("  **Out of Regular Questions...Using Repeats beginning quiz " + num(rs.Q2) + "**");
+    p.con.write("  **Out of Regular Questions...Using Repeats beginning quiz " + num(quiz) + "**");
     rs.MINQZ = rs.MINQZ + rs.MINQZ1 - 1;
     rs.REGQUESTION.fill(true);
     for (int s = 1; s <= rs.SECTORS; ++s) rs.QPS[s] = rs.TQPS[s];
-    write_note(p, "Regular Question Repeats begin quiz " + num(rs.Q2));
+    write_note(p, "Regular Question Repeats begin quiz " + num(quiz));
   }
 }
 
@@ -93,36 +93,35 @@ void show_combination(Console& con, const std::vector<std::string>& lines) {
 }
 
 // Fills the specialty positions in the service order until a combination is accepted.
-void choose_combination(Program& p, SelectionState& ss, const std::string& order,
+void choose_combination(Program& p, SelectionState& ss, int quiz, const std::string& order,
                         bool& heading_written) {
   RunState& rs = p.rs;
   Console& con = p.con;
   for (;;) {
-    rs.SECOND = 0;
     for (int s = 1; s <= rs.SECTORS; ++s) rs.FLAG[s] = 1;
     con.gotoxy(3, 3);
     con.clreol();
-    con.write("Choosing Quiz " + num(rs.Q2));
+    con.write("Choosing Quiz " + num(quiz));
     con.writeln();
     con.writeln();
-    rs.TYP = rs.PAT[rs.Q2];
+    rs.TYP = rs.PAT[quiz];
     rs.LAST = 99;
     rs.LASTO = 99;
-    for (char letter : order) find_kind(p, ss, letter);
-    rs.SECTORS = rs.SECTORS2;
+    for (char letter : order) find_kind(p, ss, letter, quiz);
     rs.LAST = 99;
     rs.LASTO = 99;
-    rs.TYP = rs.PAT[rs.Q2];
-    if (rs.V == 1) {
+    rs.TYP = rs.PAT[quiz];
+    const bool approve = rs.V == Combination::ApproveEach;
+    if (approve) {
       CLR(con);
       con.writeln(kListHeading);
     }
     if (!heading_written) {
-      rs.F10->writeln(inf_heading(rs.Q2));
+      rs.F10->writeln(inf_heading(quiz));
       rs.F10->writeln();
       heading_written = true;
     }
-    if (rs.V != 1) return;
+    if (!approve) return;
     std::vector<std::string> lines;
     for (int pos = 1; pos <= rs.SECTORS; ++pos)
       if (is_specialty(at(rs.TYP, pos))) lines.push_back(question_line(rs, pos, ss.number_at[pos]));
@@ -141,11 +140,11 @@ bool interrogative_at(const RunState& rs, const SelectionState& ss, int pos) {
   return rs.INT(rs.RSECTOR[pos], ss.number_at[pos]);
 }
 
-void abandon_share(Program& p, bool too_many) {
+void abandon_share(Program& p, int quiz, bool too_many) {
   RunState& rs = p.rs;
   Console& con = p.con;
   rs.ABAND3 = true;
-  rs.ABAND = rs.Q2;
+  rs.ABAND = quiz;
   rs.OLDIPC = rs.IPC;
   advance_rset(p);
   con.gotoxy(3, rs.RSET);
@@ -155,16 +154,16 @@ void abandon_share(Program& p, bool too_many) {
   advance_rset(p);
   con.gotoxy(3, rs.RSET);
   con.clreol();
-  con.write("  **Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(rs.Q2) +
+  con.write("  **Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(quiz) +
             "**");
-  write_note(p, "Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(rs.Q2));
+  write_note(p, "Abandoning " + num(rs.IPC) + " Percent interrogatives on quiz " + num(quiz));
   rs.IPC = 50;
   rs.ITOT = rs.INUM;
 }
 
 // Trades regular questions until ITOT reaches INUM: with too many interrogatives an
 // interrogative question is traded, with too few a non-interrogative one.
-void trade_phase(Program& p, SelectionState& ss, bool too_many) {
+void trade_phase(Program& p, SelectionState& ss, int quiz, bool too_many) {
   RunState& rs = p.rs;
   int trades = 0;
   while (too_many ? rs.ITOT > rs.INUM : rs.ITOT < rs.INUM) {
@@ -177,9 +176,8 @@ void trade_phase(Program& p, SelectionState& ss, bool too_many) {
     rs.QPS[s] += 1;
     rs.FLAG[s] = 1;
     rs.REGQUESTION(s, ss.number_at[pos]) = true;
-    rs.C1 = pos;
-    CHOOSEQUE(p, ss);
-    if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, too_many);
+    CHOOSEQUE(p, ss, quiz, pos);
+    if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, quiz, too_many);
   }
 }
 
@@ -208,13 +206,13 @@ void read_regular_texts(RunState& rs, SelectionState& ss) {
   }
 }
 
-std::string service_order(const RunState& rs) {
+std::string service_order(const RunState& rs, int quiz) {
   const std::string kinds = "FSRO";
   const SectorTable* remaining[] = {&rs.FPS, &rs.SPS, &rs.RPS, &rs.OPS};
   int slack[4] = {0, 0, 0, 0};
   for (int k = 0; k < 4; ++k) {
     for (int s = 1; s <= rs.SECTORS; ++s) slack[k] += (*remaining[k])[s] > 0 ? 1 : 0;
-    for (int pos = 1; pos <= rs.SECTORS; ++pos) slack[k] -= at(rs.PAT[rs.Q2], pos) == kinds[k];
+    for (int pos = 1; pos <= rs.SECTORS; ++pos) slack[k] -= at(rs.PAT[quiz], pos) == kinds[k];
   }
   auto index = [&](char c) { return static_cast<int>(kinds.find(c)); };
   char first = 'F';
@@ -230,42 +228,41 @@ std::string service_order(const RunState& rs) {
   return order;
 }
 
-void CHOOSESPEC(Program& p, SelectionState& ss) {
+void CHOOSESPEC(Program& p, SelectionState& ss, int quiz) {
   RunState& rs = p.rs;
   if (!rs.F10 || !rs.F10->is_open()) throw InternalError("the used-question list is not open");
-  check_pattern(rs);
+  rs.Q2 = quiz;
+  check_pattern(rs, quiz);
   bool heading_written = false;
-  start_quiz(p, ss);
-  const std::string order = service_order(rs);
-  choose_combination(p, ss, order, heading_written);
+  start_quiz(p, ss, quiz);
+  const std::string order = service_order(rs, quiz);
+  choose_combination(p, ss, quiz, order, heading_written);
 
   // Regular questions.
   int regular = 0;
   for (int pos = 1; pos <= rs.SECTORS; ++pos) regular += at(rs.TYP, pos) == 'n';
   rs.INUM = regular * rs.IPC / 100;
-  if (rs.V == 1) p.con.writeln("  Choosing Regular Questions for Quiz " + num(rs.Q2));
+  if (rs.V == Combination::ApproveEach)
+    p.con.writeln("  Choosing Regular Questions for Quiz " + num(quiz));
   rs.ITOT = 0;
   rs.FIXLAST = rs.FIX;
   for (int pos = 1; pos <= rs.SECTORS; ++pos) {
     if (at(rs.TYP, pos) != 'n') continue;
-    rs.C1 = pos;
-    CHOOSEQUE(p, ss);
+    CHOOSEQUE(p, ss, quiz, pos);
   }
   if (rs.IPC != 50) {
-    trade_phase(p, ss, true);
-    trade_phase(p, ss, false);
+    trade_phase(p, ss, quiz, true);
+    trade_phase(p, ss, quiz, false);
   }
-  rs.SECTORS = rs.SECTORS2;
   read_regular_texts(rs, ss);
 
   for (int pos = 1; pos <= rs.SECTORS; ++pos)
     rs.F10->writeln(question_line(rs, pos, ss.number_at[pos]));
   for (int i = rs.SECTORS; i < 31; ++i) rs.F10->writeln();
 
-  rs.SECTORS = rs.SECTORS2;
   rs.LAST = 99;
   rs.LASTO = 99;
-  rs.TYP = rs.PAT[rs.Q2];
+  rs.TYP = rs.PAT[quiz];
 }
 
 }  // namespace halvorin

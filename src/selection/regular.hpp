@@ -6,7 +6,7 @@
 
 namespace halvorin {
 
-// A sector drawn for position C1 and its distances to the neighbouring positions' sectors.
+// A sector drawn for a position and its distances to the neighbouring positions' sectors.
 struct SectorDraw {
   int sector = 0;
   int LDIF = 0;         // distance to the previous position's sector
@@ -14,10 +14,11 @@ struct SectorDraw {
   bool forced = false;  // taken after 30000 draws though the quiz has used it
 };
 
-// Draws a free sector for position C1 (after 30000 draws any sector) and sets SECTOR[C1].
-SectorDraw CHOOSES(Program& p);
-// Fills regular position C1 of quiz Q2: sector, question, availability and the interrogative
-// count ITOT.
-void CHOOSEQUE(Program& p, SelectionState& ss);
+// Draws a free sector among the pass's SECTORS for position pos of quiz `quiz` (after 30000
+// draws any sector) and sets SECTOR[pos].
+SectorDraw CHOOSES(Program& p, int quiz, int pos);
+// Fills regular position pos of quiz `quiz`: sector, question, availability and the
+// interrogative count ITOT.
+void CHOOSEQUE(Program& p, SelectionState& ss, int quiz, int pos);
 
 }  // namespace halvorin

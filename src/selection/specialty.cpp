@@ -84,24 +84,24 @@ const char* kind_name(char letter) {
 }
 
 // Makes every question of the type available again, after the screen message and note.
-void recycle(Program& p, const SpecialtyKind& k, int recycling) {
+void recycle(Program& p, const SpecialtyKind& k, int recycling, int quiz) {
   RunState& rs = p.rs;
   Console& con = p.con;
   advance_rset(p);
   con.gotoxy(3, rs.RSET);
   con.clreol();
   if (k.ftv) con.writeln();
-  if (k.ftv || recycling == 1) con.write(k.screen_message + std::to_string(rs.Q2));
-  if (recycling == 1) write_note(p, k.note_line + std::to_string(rs.Q2));
-  if (recycling >= 2) REPEATSECTOR(p);
+  if (k.ftv || recycling == 1) con.write(k.screen_message + std::to_string(quiz));
+  if (recycling == 1) write_note(p, k.note_line + std::to_string(quiz));
+  if (recycling >= 2) REPEATSECTOR(p, quiz);
   con.gotoxy(3, 3);
   con.clreol();
-  con.write("Choosing Quiz " + std::to_string(rs.Q2));
+  con.write("Choosing Quiz " + std::to_string(quiz));
   con.writeln();
   con.writeln();
   (rs.*k.avail).fill(true);
   for (int s = 1; s <= rs.SECTORS; ++s) (rs.*k.remaining)[s] = (rs.*k.total)[s];
-  if (k.ftv) rs.FQUIZ = rs.FQUIZ1 + rs.Q2;
+  if (k.ftv) rs.FQUIZ = rs.FQUIZ1 + quiz;
 }
 
 // Line of question n of sector s in the type's file.
@@ -111,16 +111,16 @@ int line_of(const RunState& rs, const SpecialtyKind& k, int s, int n) {
   return line + n;
 }
 
-// The questions of the type that the quiz holds at earlier positions, as sector and number. A
+// The questions of the type that the quiz holds before position `pos`, as sector and number. A
 // recycling makes them available again and a release frees their sectors, yet the quiz must not
 // ask one of them twice while the range has a question of the type it has not asked; when it
 // holds every one, a repeat is let through (the release has noted it).
 class HeldQuestions {
  public:
-  HeldQuestions(const RunState& rs, const SelectionState& ss, const SpecialtyKind& k,
-                int questions) {
-    for (int pos = 1; pos < rs.C1; ++pos)
-      if (at(rs.TYP, pos) == k.letter) held_.insert({rs.SECTOR[pos], ss.number_at[pos]});
+  HeldQuestions(const RunState& rs, const SelectionState& ss, const SpecialtyKind& k, int questions,
+                int pos) {
+    for (int q = 1; q < pos; ++q)
+      if (at(rs.TYP, q) == k.letter) held_.insert({rs.SECTOR[q], ss.number_at[q]});
     if (static_cast<int>(held_.size()) >= questions) held_.clear();
   }
   // True when taking question n of sector s would ask it twice in the quiz.
@@ -130,99 +130,140 @@ class HeldQuestions {
   std::set<std::pair<int, int>> held_;
 };
 
+// A question of the type: its sector and its number within the sector.
+struct Pick {
+  int s = 0;
+  int n = 0;
+};
+
 // Every question the choice may take now, looked at one by one; one of them at random.
-bool search_candidates(Program& p, const SpecialtyKind& k, const HeldQuestions& held, int& s,
-                       int& n) {
+bool search_candidates(Program& p, const SpecialtyKind& k, const HeldQuestions& held, Pick& pick) {
   RunState& rs = p.rs;
-  std::vector<std::pair<int, int>> found;
+  std::vector<Pick> found;
   for (int t = 1; t <= rs.SECTORS; ++t) {
     if (rs.FLAG[t] != 1 || (rs.*k.remaining)[t] <= 0) continue;
     for (int m = 1; m <= (rs.*k.total)[t]; ++m)
-      if ((rs.*k.avail)(t, m) && !held.again(t, m)) found.emplace_back(t, m);
+      if ((rs.*k.avail)(t, m) && !held.again(t, m)) found.push_back({t, m});
   }
   if (found.empty()) return false;
-  auto pick = found[static_cast<size_t>(p.random(static_cast<int>(found.size())))];
-  s = pick.first;
-  n = pick.second;
+  pick = found[static_cast<size_t>(p.random(static_cast<int>(found.size())))];
   return true;
 }
 
-void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
-  RunState& rs = p.rs;
-  auto& avail = rs.*k.avail;
-  auto& remaining = rs.*k.remaining;
-  auto& total = rs.*k.total;
-  int& last = rs.*k.last;
-  const int last_at_entry = last;
+// Questions of the type in the range; a pattern that asks for a type the range lacks is refused.
+int questions_of_type(const RunState& rs, const SpecialtyKind& k, int quiz) {
   int questions = 0;
-  for (int s = 1; s <= rs.SECTORS; ++s) questions += total[s];
+  for (int s = 1; s <= rs.SECTORS; ++s) questions += (rs.*k.total)[s];
   if (questions <= 0)
-    throw FileError("pat.txt", rs.Q2,
+    throw FileError("pat.txt", quiz,
                     std::string("the pattern of this quiz asks for a ") + kind_name(k.letter) +
                         " question, but the range has none");
-  const HeldQuestions held(rs, ss, k, questions);
+  return questions;
+}
+
+// Adds the type's remaining draws up into its range total. The second position of a type other
+// than FTV then prefers the last sector holding more than a third of them, unless that sector
+// gave the type's previous question; 0 is no preference.
+int preferred_sector(RunState& rs, const SpecialtyKind& k, int nth) {
+  const SectorTable& remaining = rs.*k.remaining;
+  int& range_total = rs.*k.range_total;
+  range_total = 0;
+  for (int s = 1; s <= rs.SECTORS; ++s) range_total += remaining[s];
+  if (k.ftv || nth != 2) return 0;
+  for (int s = rs.SECTORS; s >= 1; --s)
+    if (remaining[s] > range_total / 3) return s == rs.*k.last ? 0 : s;
+  return 0;
+}
+
+// Draws a question the quiz may take: a free sector that still has draws, then an available
+// question of it, from the preferred sector when it has one. After kAttempts misses the type
+// is recycled; after kRecyclingsBeforeSearch recyclings the candidates are searched.
+Pick draw_question(Program& p, const SpecialtyKind& k, const HeldQuestions& held, int quiz,
+                   int preferred, int& recyclings) {
+  RunState& rs = p.rs;
+  auto& avail = rs.*k.avail;
+  const SectorTable& remaining = rs.*k.remaining;
+  const SectorTable& total = rs.*k.total;
+  int attempts = (k.ftv && quiz > rs.FQUIZ && quiz > 3) ? kAttempts : 0;
+  for (;;) {
+    ++attempts;
+    Pick pick{p.random(rs.SECTORS) + 1, 0};
+    if (attempts > kAttempts) {
+      recycle(p, k, ++recyclings, quiz);
+      attempts = 0;
+      if (recyclings >= kRecyclingsBeforeSearch) {
+        if (!search_candidates(p, k, held, pick))
+          throw InternalError(std::string("no ") + kind_name(k.letter) +
+                              " question can be taken after recycling");
+        return pick;
+      }
+    }
+    const int s = pick.s;
+    if (rs.FLAG[s] != 1 || remaining[s] <= 0 || total[s] <= 0) continue;
+    pick.n = p.random(total[s]) + 1;
+    if (!avail(s, pick.n) || held.again(s, pick.n)) continue;
+    if (preferred != 0 && rs.FLAG[preferred] == 1 && remaining[preferred] > 0) {
+      int m = draw_until(p, total[preferred],
+                         [&](int c) { return avail(preferred, c) && !held.again(preferred, c); });
+      if (m != 0) pick = {preferred, m};
+    }
+    return pick;
+  }
+}
+
+// Puts the question at position pos: its sector is used in the quiz, the question is
+// unavailable unless it may repeat, and the sector has one draw fewer.
+void take(Program& p, SelectionState& ss, const SpecialtyKind& k, int pos, Pick pick) {
+  RunState& rs = p.rs;
+  rs.SECTOR[pos] = pick.s;
+  rs.FLAG[pick.s] = 0;
+  if (p.random(100) >= rs.REPEATPCT) (rs.*k.avail)(pick.s, pick.n) = false;
+  rs.NUMBER[pick.s] = pick.n;
+  ss.number_at[pos] = pick.n;
+  (rs.*k.remaining)[pick.s] -= 1;
+  rs.*k.last = pick.s;
+}
+
+// True when an FTV question of type t comes too soon after the quiz's last types: the latest
+// is refused up to kMaxRejections times, the one before 14 times, the third 4 times.
+bool ftv_too_soon(const RunState& rs, char t, int rejections) {
+  return rejections < kMaxRejections &&
+         (t == rs.FTC2 || (t == rs.FTC3 && rejections < 14) || (t == rs.FTC4 && rejections < 4));
+}
+
+// The question's text line (two pieces for FTV and SIT) at position pos.
+void read_text(RunState& rs, SelectionState& ss, const SpecialtyKind& k, int pos, Pick pick) {
+  QuestionFile& file = ss.*k.file;
+  int line = line_of(rs, k, pick.s, pick.n);
+  CONVERT2(rs, pos);
+  if (k.two_pieces) {
+    auto [first, rest] = file.line2(line, LMAX);
+    rs.ALL[pos] = first;
+    rs.ALL2[pos] = rest;
+  } else {
+    rs.ALL[pos] = file.line(line, LMAX);
+  }
+}
+
+void choose(Program& p, SelectionState& ss, const SpecialtyKind& k, SpecialtySlot slot) {
+  RunState& rs = p.rs;
+  const int last_at_entry = rs.*k.last;
+  const HeldQuestions held(rs, ss, k, questions_of_type(rs, k, slot.quiz), slot.pos);
   int recyclings = 0;
   int rejections = 0;
   for (;;) {
-    int& range_total = rs.*k.range_total;
-    range_total = 0;
-    for (int s = 1; s <= rs.SECTORS; ++s) range_total += remaining[s];
-    int preferred = 0;
-    if (!k.ftv && rs.SECOND == 2) {
-      for (int s = rs.SECTORS; s >= 1 && preferred == 0; --s)
-        if (remaining[s] > range_total / 3) preferred = s;
-      if (preferred == last) preferred = 0;
-    }
-    int attempts = (k.ftv && rs.Q2 > rs.FQUIZ && rs.Q2 > 3) ? kAttempts : 0;
-    int s = 0;
-    int n = 0;
-    for (;;) {
-      ++attempts;
-      s = p.random(rs.SECTORS) + 1;
-      if (attempts > kAttempts) {
-        recycle(p, k, ++recyclings);
-        attempts = 0;
-        if (recyclings >= kRecyclingsBeforeSearch) {
-          if (!search_candidates(p, k, held, s, n))
-            throw InternalError(std::string("no ") + kind_name(k.letter) +
-                                " question can be taken after recycling");
-          break;
-        }
-      }
-      if (rs.FLAG[s] != 1 || remaining[s] <= 0 || total[s] <= 0) continue;
-      n = p.random(total[s]) + 1;
-      if (!avail(s, n) || held.again(s, n)) continue;
-      if (preferred != 0 && rs.FLAG[preferred] == 1 && remaining[preferred] > 0) {
-        int m = draw_until(p, total[preferred],
-                           [&](int c) { return avail(preferred, c) && !held.again(preferred, c); });
-        if (m != 0) {
-          s = preferred;
-          n = m;
-        }
-      }
-      break;
-    }
-
-    const int number_before = rs.NUMBER[s];
-    rs.SECTOR[rs.C1] = s;
-    rs.FLAG[s] = 0;
-    if (p.random(100) >= rs.REPEATPCT) avail(s, n) = false;
-    rs.NUMBER[s] = n;
-    ss.number_at[rs.C1] = n;
-    remaining[s] -= 1;
-    last = s;
-
+    const int preferred = preferred_sector(rs, k, slot.nth);
+    const Pick pick = draw_question(p, k, held, slot.quiz, preferred, recyclings);
+    const int number_before = rs.NUMBER[pick.s];
+    take(p, ss, k, slot.pos, pick);
     if (k.ftv) {
-      char t = rs.FTYPE(s, n);
-      bool reject =
-          rejections < kMaxRejections &&
-          (t == rs.FTC2 || (t == rs.FTC3 && rejections < 14) || (t == rs.FTC4 && rejections < 4));
-      if (reject) {
-        last = last_at_entry;
-        rs.FLAG[s] = 1;
-        avail(s, n) = true;
-        remaining[s] += 1;
-        rs.NUMBER[s] = number_before;
+      const char t = rs.FTYPE(pick.s, pick.n);
+      if (ftv_too_soon(rs, t, rejections)) {
+        rs.*k.last = last_at_entry;
+        rs.FLAG[pick.s] = 1;
+        (rs.*k.avail)(pick.s, pick.n) = true;
+        (rs.*k.remaining)[pick.s] += 1;
+        rs.NUMBER[pick.s] = number_before;
         ++rejections;
         continue;
       }
@@ -231,30 +272,19 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k) {
       rs.FTC2 = t;
       rs.FBEFORE = rs.TEMPF;
     }
-
-    QuestionFile& file = ss.*k.file;
-    int line = line_of(rs, k, s, n);
-    CONVERT2(rs, rs.C1);
-    if (k.two_pieces) {
-      auto [first, rest] = file.line2(line, LMAX);
-      rs.ALL[rs.C1] = first;
-      rs.ALL2[rs.C1] = rest;
-    } else {
-      rs.ALL[rs.C1] = file.line(line, LMAX);
-    }
+    read_text(rs, ss, k, slot.pos, pick);
     return;
   }
 }
 
-void find_positions(Program& p, SelectionState& ss, const SpecialtyKind& k) {
+void find_positions(Program& p, SelectionState& ss, const SpecialtyKind& k, int quiz) {
   RunState& rs = p.rs;
+  int nth = 0;
   for (int pos = 1; pos <= rs.SECTORS; ++pos) {
     if (at(rs.TYP, pos) != k.letter) continue;
-    rs.SECOND += 1;
-    rs.C1 = pos;
-    choose(p, ss, k);
+    choose(p, ss, k, {quiz, pos, ++nth});
   }
-  FINDSET(rs);
+  FINDSET(rs, quiz);
 }
 
 }  // namespace
@@ -274,27 +304,26 @@ const SpecialtyKind* kind_of(char letter) {
   }
 }
 
-void CHOOSEREF(Program& p, SelectionState& ss) { choose(p, ss, kRef); }
-void CHOOSEONLY(Program& p, SelectionState& ss) { choose(p, ss, kOnly); }
-void CHOOSESIT(Program& p, SelectionState& ss) { choose(p, ss, kSit); }
-void CHOOSEFIN(Program& p, SelectionState& ss) { choose(p, ss, kFin); }
+void CHOOSEREF(Program& p, SelectionState& ss, SpecialtySlot slot) { choose(p, ss, kRef, slot); }
+void CHOOSEONLY(Program& p, SelectionState& ss, SpecialtySlot slot) { choose(p, ss, kOnly, slot); }
+void CHOOSESIT(Program& p, SelectionState& ss, SpecialtySlot slot) { choose(p, ss, kSit, slot); }
+void CHOOSEFIN(Program& p, SelectionState& ss, SpecialtySlot slot) { choose(p, ss, kFin, slot); }
 
-void FINDREFS(Program& p, SelectionState& ss) { find_positions(p, ss, kRef); }
-void FINDONLYS(Program& p, SelectionState& ss) { find_positions(p, ss, kOnly); }
-void FINDSITS(Program& p, SelectionState& ss) { find_positions(p, ss, kSit); }
-void FINDFTVS(Program& p, SelectionState& ss) { find_positions(p, ss, kFin); }
+void FINDREFS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kRef, quiz); }
+void FINDONLYS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kOnly, quiz); }
+void FINDSITS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kSit, quiz); }
+void FINDFTVS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kFin, quiz); }
 
-void find_kind(Program& p, SelectionState& ss, char letter) {
+void find_kind(Program& p, SelectionState& ss, char letter, int quiz) {
   const SpecialtyKind* k = kind_of(letter);
   if (!k) throw InternalError(std::string("no specialty type '") + letter + "'");
-  find_positions(p, ss, *k);
+  find_positions(p, ss, *k, quiz);
 }
 
-void FINDSET(RunState& rs) {
-  rs.SECOND = 0;
+void FINDSET(RunState& rs, int quiz) {
   rs.LAST = 99;
   rs.LASTO = 99;
-  rs.TYP = rs.PAT[rs.Q2];
+  rs.TYP = rs.PAT[quiz];
 }
 
 void FINTYPES(Program& p, SelectionState& ss) {
@@ -310,7 +339,7 @@ void FINTYPES(Program& p, SelectionState& ss) {
   }
 }
 
-void REPEATSECTOR(Program& p) {
+void REPEATSECTOR(Program& p, int quiz) {
   RunState& rs = p.rs;
   if (rs.RSET >= 24) {
     CLR(p.con);
@@ -318,8 +347,8 @@ void REPEATSECTOR(Program& p) {
   }
   p.con.gotoxy(3, rs.RSET);
   p.con.clreol();
-  p.con.write("  Sectors or questions will be repeated in quiz " + std::to_string(rs.Q2));
-  write_note(p, "Sectors or Questions repeated in quiz " + std::to_string(rs.Q2));
+  p.con.write("  Sectors or questions will be repeated in quiz " + std::to_string(quiz));
+  write_note(p, "Sectors or Questions repeated in quiz " + std::to_string(quiz));
   for (int s = 1; s <= rs.SECTORS; ++s) rs.FLAG[s] = 1;
 }
 

@@ -25,32 +25,40 @@ struct SpecialtyKind {
 // The type of pattern letter F, R, O or S; nullptr for any other letter.
 const SpecialtyKind* kind_of(char letter);
 
-// Fills position C1 of quiz Q2 with a CV Ref question.
-void CHOOSEREF(Program& p, SelectionState& ss);
-// Fills position C1 of quiz Q2 with a CO Ref question.
-void CHOOSEONLY(Program& p, SelectionState& ss);
-// Fills position C1 of quiz Q2 with a SIT question.
-void CHOOSESIT(Program& p, SelectionState& ss);
-// Fills position C1 of quiz Q2 with an FTV question, keeping the FTV types apart.
-void CHOOSEFIN(Program& p, SelectionState& ss);
+// Where a chooser puts its question: quiz `quiz`, position `pos` of its pattern, which is the
+// `nth` position of the type in that pattern (the second prefers a sector rich in the type).
+struct SpecialtySlot {
+  int quiz = 1;
+  int pos = 1;
+  int nth = 1;
+};
 
-// Fills every CV Ref position of the pattern in TYP, then FINDSET.
-void FINDREFS(Program& p, SelectionState& ss);
-// Fills every CO Ref position of the pattern in TYP, then FINDSET.
-void FINDONLYS(Program& p, SelectionState& ss);
-// Fills every SIT position of the pattern in TYP, then FINDSET.
-void FINDSITS(Program& p, SelectionState& ss);
-// Fills every FTV position of the pattern in TYP, then FINDSET.
-void FINDFTVS(Program& p, SelectionState& ss);
-// Clears SECOND, LAST and LASTO and puts the quiz's pattern back into TYP.
-void FINDSET(RunState& rs);
-// Fills the driver of pattern letter F, R, O or S.
-void find_kind(Program& p, SelectionState& ss, char letter);
+// Fills the slot with a CV Ref question.
+void CHOOSEREF(Program& p, SelectionState& ss, SpecialtySlot slot);
+// Fills the slot with a CO Ref question.
+void CHOOSEONLY(Program& p, SelectionState& ss, SpecialtySlot slot);
+// Fills the slot with a SIT question.
+void CHOOSESIT(Program& p, SelectionState& ss, SpecialtySlot slot);
+// Fills the slot with an FTV question, keeping the FTV types apart.
+void CHOOSEFIN(Program& p, SelectionState& ss, SpecialtySlot slot);
+
+// Fills every CV Ref position of the pattern in TYP for quiz `quiz`, then FINDSET.
+void FINDREFS(Program& p, SelectionState& ss, int quiz);
+// Fills every CO Ref position of the pattern in TYP for quiz `quiz`, then FINDSET.
+void FINDONLYS(Program& p, SelectionState& ss, int quiz);
+// Fills every SIT position of the pattern in TYP for quiz `quiz`, then FINDSET.
+void FINDSITS(Program& p, SelectionState& ss, int quiz);
+// Fills every FTV position of the pattern in TYP for quiz `quiz`, then FINDSET.
+void FINDFTVS(Program& p, SelectionState& ss, int quiz);
+// Clears LAST and LASTO and puts the pattern of quiz `quiz` back into TYP.
+void FINDSET(RunState& rs, int quiz);
+// Fills the positions of pattern letter F, R, O or S for quiz `quiz`.
+void find_kind(Program& p, SelectionState& ss, char letter, int quiz);
 
 // Builds FTYPE: the FTV type letter of every FTV question of the sectors.
 void FINTYPES(Program& p, SelectionState& ss);
-// Releases every sector of the quiz for a second question, with a screen line and a note.
-void REPEATSECTOR(Program& p);
+// Releases every sector of quiz `quiz` for a second question, with a screen line and a note.
+void REPEATSECTOR(Program& p, int quiz);
 
 // Gives the specialty question at position pos back: its sector is free again in this quiz, the
 // sector allows one more draw and the question is available again.

@@ -23,6 +23,10 @@ using SectorTable = Table<int, SCMAX>;
 using SpecAvail = GrowTable2<bool, SCMAX, SPXX>;
 using RegAvail = GrowTable2<bool, SCMAX, REGXX>;
 
+// How the quiz loop treats each quiz's specialty combination: shown for approval, or taken as
+// drawn.
+enum class Combination { ApproveEach = 1, Automatic = 2 };
+
 struct RunState {
   // Style parameters, read from the style file every pass.
   char LG = ' ';
@@ -48,11 +52,11 @@ struct RunState {
   int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;
   int TEMPF = 0;
   int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
-  int FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0, MINQZ1 = 0;
+  int FQUIZ1 = 0, MINQZ1 = 0;
   int MINQZ = 0;
 
-  // Sectors.
-  int SECTORS = 0, SECTORS2 = 0;
+  // Sectors: QMAX of them once sectoring is done (chapter sectoring may raise QMAX first).
+  int SECTORS = 0;
   SectorTable BC{"BC"}, BV{"BV"}, EC{"EC"}, EV{"EV"};
   SectorTable CS{"CS"};  // sectors chosen per chapter (indexed by chapter) in chapter sectoring
   SectorTable QPS{"QPS"}, FPS{"FPS"}, RPS{"RPS"}, OPS{"OPS"}, SPS{"SPS"};
@@ -71,32 +75,27 @@ struct RunState {
       FLAG{"FLAG"};
   Table<std::string, SCMAX> ALL{"ALL"}, ALL2{"ALL2"};
   Table<char, SCMAX> RLBK{"RLBK"};
-  Table<std::string, SCMAX> BKNAME{"BKNAME"};
 
   // Patterns, one per quiz, read from "pat.txt".
   Table<std::string, QQZ> PAT{"PAT"};
 
-  // Run counters and flags.
+  // Run counters and flags. Q2 is the number of the quiz being made, set by CHOOSESPEC for the
+  // packet writer.
   int QZ = 0, Q2 = 0;
   int RSET = 4;
   bool RES = false;
-  int V = 1;  // combination mode: 1 approve each quiz, 2 automatic
-  bool EN = false;
-  int CHOICE = 0;
+  Combination V = Combination::ApproveEach;  // combination mode, chosen on the menu
   bool ABAND3 = false;
   int ABAND = 0, OLDIPC = 0;
-  char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e';
-  int NUM = 0, FIX = 0, FIXLAST = 0;
+  char FTC2 = 'b', FTC3 = 'c', FTC4 = 'd';  // the quiz's last FTV types, latest first
+  int FIX = 0, FIXLAST = 0;
   int ITOT = 0, INUM = 0;
-  int SECOND = 0, LAST = 99, LASTO = 99;
-  int C1 = 0;
-  bool BACK = false;
+  int LAST = 99, LASTO = 99;
 
-  // File names of the pass (built in steps 6 and 8) and the search result for the count file.
-  std::string FN, NAME6, NAME7, PS;
   // Set when a count file kept from an earlier pass no longer matched the material and was
   // written again.
   bool STALECOUNT = false;
+  // File names of the pass (built in steps 6 and 8).
   std::string REGFILE, FTVFILE, CVFILE, COFILE, SITFILE, COUNTFILE;
   std::string QUIFILE, INFFILE, NOTESFILE = "temp.txt";
   // The packet's PDF once written (none for the tab-separated layout), or why it was not.

@@ -86,6 +86,21 @@ TEST(ChapterSectoring, GeneratedRangesAndFigures) {
   }
 }
 
+// Nothing to sector (the reduced level's chapter 7 alone) or a sector without regular questions:
+// CHAPSEC says the pass starts over, with MINQZ 0.
+TEST(ChapterSectoring, NoRegularQuestionInASectorStartsThePassOver) {
+  Bench level("Enter");
+  level.rs.LG = 'L';
+  level.range(7, 1, 7, 30, 2);
+  Bench empty(R"(Enter "x")");
+  empty.verses(1, 1, 1);
+  empty.range(1, 1, 2, 30, 2);
+  for (Bench* b : {&level, &empty}) {
+    EXPECT_FALSE(CHAPSEC(b->p));
+    EXPECT_EQ(b->rs.MINQZ, 0);
+  }
+}
+
 // The figures screen: editing (0 on the last chapter is 1; Enter waits until the total is
 // right), the table, Esc back with the figures kept, and the reduced level's absent chapter 7;
 // the old list file stays until a new one is complete.
@@ -94,9 +109,9 @@ TEST(ChapterSectoring, EditingScreensAndEscBack) {
   b.verses(1, 3, 1);
   RunState& rs = b.range(1, 1, 3, 30, 4);
   b.dir.write("week.inf", "the last packet's list");
-  CHAPSEC(b.p);
-  EXPECT_EQ(std::vector<int>({rs.CS[1], rs.CS[2], rs.CS[3], b.p.cu.I, rs.EN}),
-            std::vector<int>({3, 0, 1, 'x', 0}));
+  const bool accepted = CHAPSEC(b.p);
+  EXPECT_EQ(std::vector<int>({rs.CS[1], rs.CS[2], rs.CS[3], accepted}),
+            std::vector<int>({3, 0, 1, true}));
   testing::expect_screen("sectoring/golden/chapter_table.screen", b.p.con);
   EXPECT_EQ(b.dir.read("week.inf"), "the last packet's list");
   for (auto [keys, lg, ec, sectors] : {std::tuple{R"("0" Down Enter)", 'L', 8, 3},  // 0 is 1 at L

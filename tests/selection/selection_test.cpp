@@ -44,7 +44,7 @@ class SelectionTest : public ::testing::Test {
   // state as the steps before the quiz loop leave it, with nothing recycled on schedule.
   void layout(const std::vector<SectorCounts>& sectors, int quizzes, const std::string& pattern) {
     RunState& rs = prog->rs;
-    rs.QMAX = rs.SECTORS = rs.SECTORS2 = static_cast<int>(sectors.size());
+    rs.QMAX = rs.SECTORS = static_cast<int>(sectors.size());
     rs.QZ = quizzes;
     rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = rs.SBEFORE = rs.TEMPF = 3;
     rs.REGFILE = "Acts.b", rs.FTVFILE = "FTV.75", rs.CVFILE = "cv.b", rs.COFILE = "co.b";
@@ -71,7 +71,7 @@ class SelectionTest : public ::testing::Test {
     rs.MINQZ = rs.MINQZ1 = rs.FQUIZ = rs.FQUIZ1 = 1000;
     rs.REPEATPCT = rs.SPMIN = 0;
     rs.IPC = 50;
-    rs.V = 2;
+    rs.V = Combination::Automatic;
     rs.Q2 = 1;
     for (int q = 1; q <= quizzes; ++q) rs.PAT[q] = pattern;
     rs.TYP = pattern;
@@ -91,8 +91,8 @@ class SelectionTest : public ::testing::Test {
     ss = std::make_unique<SelectionState>(rs);
     FINTYPES(*prog, *ss);
     std::vector<QuizTaken> out;
-    for (rs.Q2 = 1; rs.Q2 <= count; ++rs.Q2) {
-      CHOOSESPEC(*prog, *ss);
+    for (int quiz = 1; quiz <= count; ++quiz) {
+      CHOOSESPEC(*prog, *ss, quiz);
       QuizTaken& t = out.emplace_back();
       t.pattern = rs.TYP;
       for (int pos = 1; pos <= rs.SECTORS; ++pos) {
@@ -208,7 +208,7 @@ TEST_F(SelectionTest, InterrogativeShareIsMetOrAbandoned) {
 TEST_F(SelectionTest, RefusedCombinationGivesEveryQuestionBackAndEscRefusesToo) {
   start("\"x\" \"n\" Esc \"y\"");
   layout(same(8, {6, 3, 3, 3, 3}), 1, "FnRnOnSn");
-  prog->rs.V = 1;
+  prog->rs.V = Combination::ApproveEach;
   auto q = assemble(1)[0];
   EXPECT_EQ(term->keys_read(), 4u);
   RunState& rs = prog->rs;
@@ -277,10 +277,10 @@ TEST_F(SelectionTest, RecyclingNotesOnceAndThenReleasesTheQuizSectors) {
     rs.FQUIZ1 = 6;
     SelectionState state(rs);
     FINTYPES(*prog, state);
-    for (rs.Q2 = 1; rs.Q2 <= 2; ++rs.Q2) {
-      rs.C1 = rs.SECOND = rs.FLAG[2] = 1;
+    for (int quiz = 1; quiz <= 2; ++quiz) {
+      rs.FLAG[2] = 1;
       rs.FLAG[1] = 0;
-      kind == 'R' ? CHOOSEREF(*prog, state) : CHOOSEFIN(*prog, state);
+      kind == 'R' ? CHOOSEREF(*prog, state, {quiz, 1, 1}) : CHOOSEFIN(*prog, state, {quiz, 1, 1});
       EXPECT_EQ(rs.SECTOR[1], 1);
     }
     expect_screen("selection/golden/recycling_" + std::string(1, kind) + ".screen", prog->con);
@@ -314,9 +314,9 @@ TEST_F(SelectionTest, UsedUpSectorRepeatsItsOwnQuestionsInsteadOfHanging) {
   open_lists();
   RunState& rs = prog->rs;
   for (int k = 1; k <= 4; ++k) rs.REGQUESTION(2, k) = false, rs.INT(2, k) = true;
-  rs.QPS[2] = rs.FLAG[1] = rs.FLAG[3] = 0, rs.FLAG[2] = 1, rs.C1 = 2;
+  rs.QPS[2] = rs.FLAG[1] = rs.FLAG[3] = 0, rs.FLAG[2] = 1;
   SelectionState state(rs);
-  CHOOSEQUE(*prog, state);
+  CHOOSEQUE(*prog, state, 1, 2);
   EXPECT_EQ(std::vector<int>({rs.RSECTOR[2], rs.REGQUESTION(2, rs.RNUMBER[2]), rs.QPS[2], rs.ITOT}),
             std::vector<int>({2, false, 3, 1}));
   EXPECT_EQ(notes(), std::vector<std::string>{"Regular questions of sector 2 repeated in quiz 1"});
