@@ -67,6 +67,15 @@ std::string problem_kind(const std::string& what) {
   return what.substr(0, end);
 }
 
+// The five question files a style reads, as the pass named them.
+std::vector<std::pair<std::string, QuestionKind>> style_question_files(const RunState& rs) {
+  return {{rs.REGFILE, QuestionKind::Regular},
+          {rs.FTVFILE, QuestionKind::Ftv},
+          {rs.CVFILE, QuestionKind::CvRef},
+          {rs.COFILE, QuestionKind::CoRef},
+          {rs.SITFILE, QuestionKind::Sit}};
+}
+
 // Problems found so far, printed as they come, at most kProblemsShownPerFile per file.
 class Report {
  public:
@@ -424,12 +433,7 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
                          (broken->why.empty() ? "" : ": " + broken->why));
     else
       style_ok = true;
-    const std::pair<std::string, QuestionKind> named[] = {{rs.REGFILE, QuestionKind::Regular},
-                                                          {rs.FTVFILE, QuestionKind::Ftv},
-                                                          {rs.CVFILE, QuestionKind::CvRef},
-                                                          {rs.COFILE, QuestionKind::CoRef},
-                                                          {rs.SITFILE, QuestionKind::Sit}};
-    for (const auto& [name, kind] : named) files.emplace_back(name, kind);
+    for (const auto& [name, kind] : style_question_files(rs)) files.emplace_back(name, kind);
     count_files.push_back(rs.COUNTFILE);
   } else {
     static const std::regex count_name("(ll)?count\\.[0-9][0-9][abc]", std::regex::icase);
@@ -488,14 +492,9 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
 }
 
 int question_file_problems(const RunState& rs) {
-  const std::pair<std::string, QuestionKind> named[] = {{rs.REGFILE, QuestionKind::Regular},
-                                                        {rs.FTVFILE, QuestionKind::Ftv},
-                                                        {rs.CVFILE, QuestionKind::CvRef},
-                                                        {rs.COFILE, QuestionKind::CoRef},
-                                                        {rs.SITFILE, QuestionKind::Sit}};
   std::ostream unlisted(nullptr);
   Report report(unlisted);
-  for (const auto& [name, kind] : named) {
+  for (const auto& [name, kind] : style_question_files(rs)) {
     FileSummary f(name, kind);
     check_question_file(f, rs, true, report);
   }
