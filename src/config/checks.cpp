@@ -42,8 +42,7 @@ std::string output_name_problem(const std::string& name) {
     return name.empty() ? "expected a file name, found an empty line"
                         : "expected a file name, found only blanks";
   for (char c : name)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-      return "expected a file name without control characters" + found;
+    if (is_control(c)) return "expected a file name without control characters" + found;
   if (name.front() == ' ' || name.back() == ' ')
     return "expected a file name without blanks at its ends" + found;
   if (name.find_first_of("<>:\"/\\|?*") != std::string::npos)

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/errors.hpp"
+
 namespace halvorin {
 
 namespace {
@@ -114,10 +116,8 @@ int lines_at_six_lpi(const Paper& paper) { return usable_height(paper) / kSixLpi
 
 std::string printed_line(const std::string& line) {
   std::string s = line.substr(0, kSheetColumns);
-  for (char& c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F || undefined_1252(u)) c = ' ';
-  }
+  for (char& c : s)
+    if (is_control(c) || undefined_1252(static_cast<unsigned char>(c))) c = ' ';
   return s;
 }
 

@@ -6,6 +6,12 @@
 
 namespace halvorin {
 
+// A byte that acts on a terminal instead of showing: the C0 controls and DEL.
+inline bool is_control(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7f;
+}
+
 // Text taken from a file, as it may be shown on the terminal or in a message: every control
 // character written as \xNN, so that no byte of a file acts on the terminal or cuts a message
 // short. Text without control characters comes back unchanged.
@@ -14,8 +20,8 @@ inline std::string printable(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (char c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7f) {
+    if (is_control(c)) {
+      const auto u = static_cast<unsigned char>(c);
       out += "\\x";
       out += kHex[u >> 4];
       out += kHex[u & 15];
