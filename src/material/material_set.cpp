@@ -79,7 +79,9 @@ class SetReader {
       const std::string_view raw = in_.view_line(kLineMax + 1);
       if (raw.size() > kLineMax)
         fail(line, "the line is longer than " + std::to_string(kLineMax) + " characters");
-      const std::string text = trim(raw);
+      std::string text = trim(raw);
+      // Some editors begin a UTF-8 file with a byte order mark.
+      if (line == 1 && text.starts_with("\xEF\xBB\xBF")) text = trim(text.substr(3));
       if (text.empty() || text[0] == '#') continue;
       const size_t colon = text.find(':');
       if (colon == std::string::npos)
