@@ -72,7 +72,7 @@ class SetReader {
   explicit SetReader(TextReader& in) : in_(in) {}
 
   MaterialSet read() {
-    int last = 0;
+    int last = 1;  // an empty file is refused at its line 1
     while (!in_.eof()) {
       const int line = in_.line();
       last = line;
