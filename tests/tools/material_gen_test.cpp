@@ -8,6 +8,8 @@
 #include <set>
 
 #include "material/counts.hpp"
+#include "material/line_check.hpp"
+#include "material/seasons.hpp"
 #include "platform/text_file.hpp"
 #include "state/style.hpp"
 #include "support/harness.hpp"
@@ -90,6 +92,101 @@ TEST_P(EveryProfile, FilesReadBackWithinTheTablesInTheirProfilesShape) {
 
 INSTANTIATE_TEST_SUITE_P(Profiles, EveryProfile, ::testing::Values("full", "small", "sparse"));
 
+// The two digits at `at` of a reference, read as the program reads them; -1 when they are not.
+int two_digits(const std::string& s, size_t at) {
+  if (s.size() < at + 2 || !std::isdigit(static_cast<unsigned char>(s[at + 1])) ||
+      !(s[at] == ' ' || std::isdigit(static_cast<unsigned char>(s[at]))))
+    return -1;
+  return (s[at] == ' ' ? 0 : 10 * (s[at] - '0')) + s[at + 1] - '0';
+}
+
+TEST(MaterialGenerator, EverySeasonReadsBackInItsBooksOrder) {
+  if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
+  const std::string path = "tools/cases/seasons.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    SCOPED_TRACE(testing::case_name(path, row));
+    const std::string season = row[0], profile = row[1], prefix = row[2];
+    const Season* known = find_season(season);
+    ASSERT_NE(known, nullptr);
+    const MaterialSet& set = known->set;
+    TempDir dir;
+    const std::string run = testing::shell_word(HALVORIN_MATERIAL_BIN) + " --profile " + profile;
+    auto r = testing::run_command(run + " --season " + season + " --out " +
+                                  testing::shell_word(dir.path()));
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    std::set<std::string> expected, found;
+    for (auto& f : question_files()) {
+      std::string name = f[0];
+      if (const size_t at = name.find("Acts"); at != std::string::npos) name.replace(at, 4, prefix);
+      expected.insert(name);
+    }
+    for (auto& e : std::filesystem::directory_iterator(dir.path()))
+      found.insert(e.path().filename().string());
+    if (season == "acts") {
+      // Acts is today's folder: a verse table and no declaration, the same bytes as without
+      // --season.
+      TempDir plain;
+      auto p = testing::run_command(run + " --out " + testing::shell_word(plain.path()));
+      ASSERT_EQ(p.status, 0) << p.err;
+      expected.insert(kVerseTable);
+      for (const std::string& name : expected) EXPECT_EQ(dir.read(name), plain.read(name)) << name;
+    } else {
+      expected.insert(kSetFile);
+      TextReader in(dir.file(kSetFile));
+      EXPECT_EQ(read_material_set(in), set);
+    }
+    EXPECT_EQ(found, expected);
+
+    // Every line: its book's letter in a set of several books (none in a set of one), chapter
+    // and verse inside that book, lines in the set's order of books, chapters and verses, and
+    // from column 3 on (or 1 in a set of one book) the fields the program's checks want.
+    for (auto& f : question_files()) {
+      std::string name = f[0];
+      if (const size_t at = name.find("Acts"); at != std::string::npos) name.replace(at, 4, prefix);
+      const char kind = f[1][0];
+      const QuestionKind qk = kind == 'R'   ? QuestionKind::Regular
+                              : kind == 'F' ? QuestionKind::Ftv
+                              : kind == 'C' ? QuestionKind::CvRef
+                              : kind == 'O' ? QuestionKind::CoRef
+                                            : QuestionKind::Sit;
+      const bool reduced = f[2] == "reduced";
+      int last_r = 0, last_v = 0;
+      std::set<std::pair<int, int>> verses_asked;
+      for (const std::string& line : dir.lines(name)) {
+        const std::string where = name + ": " + line.substr(0, 8);
+        int b = 1;
+        std::string rest = line;
+        if (set.several_books()) {
+          b = line.size() > 2 && line[1] == ' ' ? set.book_of_letter(line[0]) : 0;
+          ASSERT_GT(b, 0) << where << ": no book letter of the set and a blank";
+          ASSERT_EQ(line[0], set.books[size_t(b - 1)].letter) << where;
+          rest = line.substr(2);
+        }
+        const Book& book = set.books[size_t(b - 1)];
+        const int c = two_digits(rest, 0), v = two_digits(rest, 3);
+        ASSERT_TRUE(c >= 1 && c <= book.chapters()) << where;
+        ASSERT_TRUE(v >= 1 && v <= book.verses_in(c)) << where;
+        EXPECT_TRUE(!reduced || book.in_reduced(c)) << where;
+        const int rc = set.running_chapter(b, c);
+        EXPECT_TRUE(rc > last_r || (rc == last_r && v >= last_v)) << where << ": out of order";
+        last_r = rc, last_v = v;
+        verses_asked.insert({rc, v});
+        EXPECT_EQ(field_problems(rest, qk), std::vector<std::string>{}) << where;
+        EXPECT_TRUE(season == "acts" || line.find("Acts") == std::string::npos) << where;
+      }
+      // The full profile asks a regular question at every verse of every book, the longest
+      // chapters' last verses too; the small one keeps to its four chapters.
+      int verses = 0;
+      for (int rc = 1; rc <= set.total_chapters(); ++rc) verses += set.verses_of(rc);
+      if (profile == "full" && kind == 'R' && !reduced)
+        EXPECT_EQ(int(verses_asked.size()), verses) << name;
+      for (auto [rc, v] : verses_asked)
+        EXPECT_TRUE(profile != "small" || rc <= 3 || rc == 13) << name << " chapter " << rc;
+    }
+  }
+}
+
 TEST(MaterialGenerator, SameSeedSameBytesOtherSeedOtherTexts) {
   if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
   TempDir first, again, other;
@@ -107,7 +204,8 @@ TEST(MaterialGenerator, CommandLine) {
   if (!std::filesystem::exists(HALVORIN_MATERIAL_BIN)) GTEST_SKIP() << "no material generator";
   const std::string bin = testing::shell_word(HALVORIN_MATERIAL_BIN);
   const auto help = testing::run_command(bin + " --help");
-  for (const char* word : {"--out", "--seed", "--profile", "full", "small", "sparse", "LLFTV"})
+  for (const char* word : {"--out", "--seed", "--profile", "full", "small", "sparse", "LLFTV",
+                           "--season", "galatians-philemon", "romans-james", "Set.txt"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   TempDir dir;
   dir.write("plain", "x");

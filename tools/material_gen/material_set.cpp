@@ -32,15 +32,24 @@ int total_of(const Plan& plan) {
   return t;
 }
 
-void write_questions(const std::string& dir, const std::string& name, const Plan& plan,
-                     const LineMaker& make, std::vector<std::string>& written) {
+// Writes the planned questions in the set's order: book, chapter, verse. A set of several books
+// starts each line with its book's letter and a blank; a set of one book writes the reference
+// alone.
+void write_questions(const std::string& dir, const std::string& name, const MaterialSet& set,
+                     const Plan& plan, const LineMaker& make, std::vector<std::string>& written) {
   TextWriter out(dir + "/" + name, TextWriter::Mode::Replace);
   const int total = total_of(plan);
   int index = 0;
-  for (int c = 1; c <= 28; ++c)
+  for (int c = 1; c <= static_cast<int>(plan.size()); ++c) {
+    const ChapterPlace at = set.place_of(c);
+    const std::string book =
+        set.several_books()
+            ? std::string(1, set.books[static_cast<size_t>(at.book - 1)].letter) + " "
+            : std::string();
     for (int v = 1; v <= static_cast<int>(plan[static_cast<size_t>(c - 1)].size()); ++v)
       for (int n = 0; n < plan[static_cast<size_t>(c - 1)][static_cast<size_t>(v - 1)]; ++n)
-        out.writeln(reference(c, v) + "\t" + make(c, v, index++, total));
+        out.writeln(book + reference(at.chapter, v) + "\t" + make(c, v, index++, total));
+  }
   out.close();
   written.push_back(name);
 }
@@ -62,26 +71,29 @@ std::string ftv_label(Random& r, bool primary, bool quote) {
   return label;
 }
 
-void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool reduced, bool flaws,
-               std::vector<std::string>& written) {
+void write_set(const std::string& dir, uint64_t seed, const Profile& p, const MaterialSet& set,
+               bool reduced, bool flaws, std::vector<std::string>& written) {
   const std::string pre = reduced ? "LL" : "";
+  auto plan = [&](Kind kind, const std::string& tag) {
+    return plan_counts(seed, p, set, reduced, kind, pre + tag);
+  };
   for (const char* list : {"a", "b", "c"}) {
-    Random r(stream_seed(seed, pre + "Acts." + list));
+    const std::string name = pre + set.prefix + "." + list;
+    Random r(stream_seed(seed, name));
     write_questions(
-        dir, pre + "Acts." + list,
-        plan_counts(seed, p, reduced, Kind::Regular, pre + "regular-" + list),
+        dir, name, set, plan(Kind::Regular, std::string("regular-") + list),
         [&r, flaws](int, int, int, int) { return regular_question(r, flaws); }, written);
   }
 
   // Every FTV file has its questions at the same verses; the share of primary questions (the
   // whole verse, labelled "FT"/"QT") follows the file's percentage, the others ("FS"/"QS") ask
   // for the verse from a later word on.
-  const Plan ftv = plan_counts(seed, p, reduced, Kind::Ftv, pre + "ftv");
+  const Plan ftv = plan(Kind::Ftv, "ftv");
   for (int pct : kPrimaryPercents) {
     const std::string name = pre + ftv_name(pct);
     Random r(stream_seed(seed, name));
     write_questions(
-        dir, name, ftv,
+        dir, name, set, ftv,
         [&](int c, int v, int index, int total) {
           bool long_text = long_line(seed, c, v, index, total);
           std::string verse = verse_of(seed, c, v, long_text);
@@ -100,18 +112,18 @@ void write_set(const std::string& dir, uint64_t seed, const Profile& p, bool red
   for (const char* list : {"b", "c"}) {
     Random rc(stream_seed(seed, pre + "cv." + list));
     write_questions(
-        dir, pre + "cv." + list, plan_counts(seed, p, reduced, Kind::CvRef, pre + "cv-" + list),
+        dir, pre + "cv." + list, set, plan(Kind::CvRef, std::string("cv-") + list),
         [&rc](int, int, int, int) { return "CV\t" + cv_ref_text(rc); }, written);
     Random ro(stream_seed(seed, pre + "co." + list));
     write_questions(
-        dir, pre + "co." + list, plan_counts(seed, p, reduced, Kind::CoRef, pre + "co-" + list),
+        dir, pre + "co." + list, set, plan(Kind::CoRef, std::string("co-") + list),
         [&ro](int, int, int, int) { return "CO\t" + co_ref_text(ro); }, written);
   }
 
   const std::string sit = reduced ? "llsit.txt" : "SIT.TXT";
   Random r(stream_seed(seed, sit));
   write_questions(
-      dir, sit, plan_counts(seed, p, reduced, Kind::Sit, pre + "sit"),
+      dir, sit, set, plan(Kind::Sit, "sit"),
       [&](int c, int v, int index, int total) {
         bool long_text = long_line(seed, c, v, index, total);
         return sit_text(r, verse_of(seed, c, v, long_text), long_text, flaws);
@@ -136,14 +148,20 @@ std::string reference(int chapter, int verse) {
 }
 
 std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p,
-                                        bool flaws) {
+                                        bool flaws, const MaterialSet* declared) {
   std::vector<std::string> written;
-  TextWriter verses(dir + "/Verses.txt", TextWriter::Mode::Replace);
-  for (int n : kVerses) verses.writeln(std::to_string(n));
-  verses.close();
-  written.push_back("Verses.txt");
-  write_set(dir, seed, p, false, flaws, written);
-  write_set(dir, seed, p, true, flaws, written);
+  if (declared) {
+    write_material_set_file(dir + "/" + kSetFile, *declared);
+    written.push_back(kSetFile);
+  } else {
+    TextWriter verses(dir + "/" + kVerseTable, TextWriter::Mode::Replace);
+    for (int n : kVerses) verses.writeln(std::to_string(n));
+    verses.close();
+    written.push_back(kVerseTable);
+  }
+  const MaterialSet& set = declared ? *declared : acts_material();
+  write_set(dir, seed, p, set, false, flaws, written);
+  write_set(dir, seed, p, set, true, flaws, written);
   return written;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Writes a complete material set into a folder: the verse table and every question file of the
-// full material and of the reduced "LL" material.
+// Writes a complete material set into a folder: the verse table or the set's declaration and
+// every question file of the full material and of the reduced "LL" material.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,10 +19,11 @@ std::string ftv_name(int percent);
 std::string reference(int chapter, int verse);
 
 // Writes every file of the set into `dir` (which must exist); returns the names written.
-// Without `flaws` every line passes the material check; with it, some regular questions lack
-// their answer and some situations are too wide for the printed page. Throws FileError when a
-// file cannot be written.
+// Without `declared` the set is Acts, with its verse table "Verses.txt"; with it, the declaration
+// "Set.txt" and the regular files named by its prefix. Without `flaws` every line passes the
+// material check; with it, some regular questions lack their answer and some situations are too
+// wide for the printed page. Throws FileError when a file cannot be written.
 std::vector<std::string> write_material(const std::string& dir, uint64_t seed, const Profile& p,
-                                        bool flaws = false);
+                                        bool flaws = false, const MaterialSet* declared = nullptr);
 
 }  // namespace halvorin::material

@@ -132,8 +132,9 @@ const Profile* find_profile(const std::string& name) {
   return nullptr;
 }
 
-bool reduced_has_chapter(int chapter) {
-  return chapter != 7 && chapter != 10 && chapter != 11 && chapter != 15 && chapter != 16;
+const MaterialSet& acts_material() {
+  static const MaterialSet set = acts_set(std::vector<int>(kVerses.begin(), kVerses.end()));
+  return set;
 }
 
 uint64_t stream_seed(uint64_t seed, const std::string& tag, int a, int b) {
@@ -145,23 +146,27 @@ uint64_t stream_seed(uint64_t seed, const std::string& tag, int a, int b) {
   return h ^ (seed * 0x9e3779b97f4a7c15ULL);
 }
 
-Plan plan_counts(uint64_t seed, const Profile& p, bool reduced, Kind kind, const std::string& tag) {
+Plan plan_counts(uint64_t seed, const Profile& p, const MaterialSet& set, bool reduced, Kind kind,
+                 const std::string& tag) {
   const int k = static_cast<int>(kind);
   const Weights& w = (reduced ? p.reduced : p.full).per_kind[static_cast<size_t>(k)];
   Random r(stream_seed(seed, "plan:" + tag));
-  Plan plan(28);
-  for (int c = 1; c <= 28; ++c) {
+  const int chapters = set.total_chapters();
+  Plan plan(static_cast<size_t>(chapters));
+  for (int c = 1; c <= chapters; ++c) {
     auto& verses = plan[static_cast<size_t>(c - 1)];
-    verses.assign(static_cast<size_t>(kVerses[static_cast<size_t>(c - 1)]), 0);
+    verses.assign(static_cast<size_t>(set.verses_of(c)), 0);
+    const ChapterPlace at = set.place_of(c);
     bool has = (p.chapters.empty() || contains(p.chapters, c)) &&
-               (!reduced || reduced_has_chapter(c)) &&
+               (!reduced || set.books[static_cast<size_t>(at.book - 1)].in_reduced(at.chapter)) &&
                !contains(p.absent[static_cast<size_t>(k)], c);
     if (!has) continue;
     for (auto& n : verses) n = draw(r, w);
     if (kind == Kind::Regular) {
       for (auto& run : p.empty_runs)
         if (run.chapter == c)
-          for (int v = run.first; v <= run.last; ++v) verses[static_cast<size_t>(v - 1)] = 0;
+          for (int v = run.first; v <= std::min(run.last, static_cast<int>(verses.size())); ++v)
+            verses[static_cast<size_t>(v - 1)] = 0;
       if (c == p.capped_chapter) hold_to(r, verses, p.cap);
     } else {
       hold_to(r, verses, kSpecialtyPerChapter);
@@ -172,7 +177,7 @@ Plan plan_counts(uint64_t seed, const Profile& p, bool reduced, Kind kind, const
   for (auto& verses : plan)
     for (int n : verses) any = any || n > 0;
   if (!any) {
-    int c = p.chapters.empty() ? 1 : p.chapters.front();
+    int c = p.chapters.empty() || p.chapters.front() > chapters ? 1 : p.chapters.front();
     plan[static_cast<size_t>(c - 1)][0] = 1;
   }
   return plan;

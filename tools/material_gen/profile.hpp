@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "material/material_set.hpp"
+
 namespace halvorin::material {
 
-// Verses of each chapter of the book, as the verse table lists them.
+// Verses of each chapter of Acts, as the verse table lists them.
 inline constexpr std::array<int, 28> kVerses = {26, 47, 26, 37, 42, 15, 60, 40, 43, 48,
                                                 30, 25, 52, 28, 41, 40, 34, 28, 41, 38,
                                                 40, 30, 35, 27, 27, 32, 44, 31};
@@ -47,16 +49,19 @@ const Profile* find_profile(const std::string& name);
 // Every profile, in the order --help lists them.
 const std::vector<Profile>& profiles();
 
-// Chapters the reduced material covers: the ones its verse walk can reach (7, 10, 11, 15 and
-// 16 are jumped over).
-bool reduced_has_chapter(int chapter);
+// The Acts set of these verses: its reduced material covers the chapters its verse walk can
+// reach (7, 10, 11, 15 and 16 are jumped over).
+const MaterialSet& acts_material();
 
 // A seed for one stream of draws, from the run's seed and a name and two numbers.
 uint64_t stream_seed(uint64_t seed, const std::string& tag, int a = 0, int b = 0);
 
-// Questions per verse: plan[c - 1][v - 1] for chapter c, verse v. Every plan holds at least
-// one question, specialty kinds at most kSpecialtyPerChapter per chapter.
+// Questions per verse: plan[c - 1][v - 1] for running chapter c of the set (its books' chapters
+// one after another), verse v. The profile's chapters are running chapters. Every plan holds at
+// least one question, specialty kinds at most kSpecialtyPerChapter per chapter; the reduced
+// material only in the chapters the set's books say it covers.
 using Plan = std::vector<std::vector<int>>;
-Plan plan_counts(uint64_t seed, const Profile& p, bool reduced, Kind kind, const std::string& tag);
+Plan plan_counts(uint64_t seed, const Profile& p, const MaterialSet& set, bool reduced, Kind kind,
+                 const std::string& tag);
 
 }  // namespace halvorin::material
