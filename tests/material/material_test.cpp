@@ -23,7 +23,7 @@ void write_material(InProcess& b, const std::vector<std::vector<std::string>>& f
   const char* names[] = {"Acts.A", "FTV.59", "cv.b", "co.b", "SIT.TXT"};
   for (size_t k = 0; k < 5; ++k) b.dir.write_lines(names[k], files[k]);
   b.p.rs.FTVFILE = "FTV.59", b.p.rs.COUNTFILE = "count.59A";
-  b.p.cu.REGLST = 'A', b.p.cu.NAME4 = "week";
+  b.p.rs.REGLST = 'A', b.p.rs.NAME4 = "week";
 }
 
 // A valid count file: `q` regular questions at every verse, `at12` at 1:2.
@@ -46,7 +46,7 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
                       {}});
   RunState& rs = ip.p.rs;
   name_material_files(rs, 'A', "week");
-  build_counts(rs);
+  build_counts(rs, rs);
   write_count_file(rs, "count.59A");
   auto lines = ip.dir.lines("count.59A");
   ASSERT_EQ(lines.size(), 1820u);
