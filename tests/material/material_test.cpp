@@ -60,6 +60,32 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
   EXPECT_EQ(ip.dir.read("again"), ip.dir.read("count.59A"));
 }
 
+TEST(CountBuild, TablesTakeTheLongestChapterAndTheCountFileFollowsThem) {
+  testing::ProgramBench ip;
+  VerseTable verses;
+  verses.fill(20);
+  verses[3] = 71;
+  RunState& rs = ip.p.rs;
+  size_counts(rs, verses);
+  EXPECT_EQ(rs.QCOUNT.rows(), CHMAX);
+  EXPECT_EQ(rs.SCOUNT.cols(), 71);
+  rs.SCOUNT(3, 71) = 2;
+  EXPECT_THROW(rs.QCOUNT(3, 72), InternalError);
+  EXPECT_THROW(rs.FCOUNT(CHMAX + 1, 1), InternalError);
+  write_count_file(rs, "wide");
+  const auto lines = ip.dir.lines("wide");
+  ASSERT_EQ(lines.size(), static_cast<size_t>(CHMAX * 71));
+  EXPECT_EQ(lines[2 * 71 + 70], "3 71 0 0 0 0 2");
+  RunState back;
+  size_counts(back, verses);
+  load_count_file(back, "wide");
+  EXPECT_TRUE(back.SCOUNT.same_entries(rs.SCOUNT));
+  // Chapters of 65 verses or fewer keep the tables, and so the count file, at 65 a chapter.
+  verses[3] = 60;
+  size_counts(rs, verses);
+  EXPECT_EQ(rs.QCOUNT.cols(), VMAX);
+}
+
 TEST(CountBuild, RefusesLinesThatWouldMisplaceQuestions) {
   const std::string path = "material/cases/question_lines.tsv";
   auto rows = testing::test_table(path);
