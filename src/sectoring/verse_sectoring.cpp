@@ -43,7 +43,7 @@ void skip_absent_chapters(const RunState& rs, Place& at) {
 // the walk takes nothing beyond ECHAP:EVER.
 void take_verse(RunState& rs, int s, Place& at, bool stop_after) {
   rs.QPS[s] += rs.QCOUNT(at.ch, at.v);
-  SPECOUNT(rs, at.ch, at.v, s);
+  SPECOUNT(rs, rs, at.ch, at.v, s);
   rs.EC[s] = at.ch;
   rs.EV[s] = at.v;
   for (;;) {
@@ -53,7 +53,7 @@ void take_verse(RunState& rs, int s, Place& at, bool stop_after) {
     }
     if (rs.QCOUNT(at.ch, at.v) > 0) return;
     if (stop_after && after(at.ch, at.v, rs.ECHAP, rs.EVER)) return;
-    SPECOUNT(rs, at.ch, at.v, s);
+    SPECOUNT(rs, rs, at.ch, at.v, s);
   }
 }
 
