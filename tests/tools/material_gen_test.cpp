@@ -129,7 +129,7 @@ TEST(MaterialGenerator, EverySeasonReadsBackInItsBooksOrder) {
     // and after the letter the fields the program's line checks want.
     for (auto& f : question_files()) {
       const std::string name = named(f[0]);
-      const auto kind = QuestionKind(std::string("RFCOS").find(f[1][0]));
+      const auto kind = Kind(std::string("RFCOS").find(f[1][0]));
       const bool reduced = f[2] == "reduced";
       int last_r = 0, last_v = 0;
       std::set<std::pair<int, int>> asked;
