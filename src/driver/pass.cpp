@@ -3,15 +3,10 @@
 #include "config/style_list.hpp"
 #include "driver/screens.hpp"
 #include "driver/steps.hpp"
+#include "material/files.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
-
-std::string primpct_digits(int primpct) {
-  if (primpct == 100) return "00";
-  int v = primpct < 0 ? 0 : primpct % 100;
-  return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
-}
 
 void read_verse_table(RunState& rs) {
   TextReader in("Verses.txt");
@@ -80,10 +75,9 @@ void read_run_style(Program& p) {
 
 void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
-  std::string ll = rs.LG == 'L' ? "LL" : "";
-  std::string dd = primpct_digits(p.cu.PRIMPCT);
-  rs.FTVFILE = ll + "FTV." + dd;
-  rs.COUNTFILE = ll + "count." + dd + std::string(1, p.cu.REGLST);
+  const MaterialSet set{rs.LG, p.cu.REGLST, primpct_digits(p.cu.PRIMPCT)};
+  rs.FTVFILE = question_file_name(QuestionKind::Ftv, set);
+  rs.COUNTFILE = count_file_name(set);
 }
 
 namespace {

@@ -1,17 +1,70 @@
 #include "material/files.hpp"
 
+#include <regex>
+
 namespace halvorin {
 
+namespace {
+
+std::string level_prefix(const MaterialSet& set) { return set.level == 'L' ? "LL" : ""; }
+
+}  // namespace
+
+std::string primpct_digits(int primpct) {
+  if (primpct == 100) return "00";
+  int v = primpct < 0 ? 0 : primpct % 100;
+  return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
+}
+
+std::string question_file_name(QuestionKind kind, const MaterialSet& set) {
+  const std::string ll = level_prefix(set);
+  const bool list_c = set.list == 'C' || set.list == 'c';
+  switch (kind) {
+    case QuestionKind::Regular:
+      return ll + "Acts." + std::string(1, set.list);
+    case QuestionKind::Ftv:
+      return ll + "FTV." + set.ftv_digits;
+    case QuestionKind::CvRef:
+      return ll + (list_c ? "cv.c" : "cv.b");
+    case QuestionKind::CoRef:
+      return ll + (list_c ? "co.c" : "co.b");
+    case QuestionKind::Sit:
+      return set.level == 'L' ? "llsit.txt" : "SIT.TXT";
+  }
+  return {};
+}
+
+std::string count_file_name(const MaterialSet& set) {
+  return level_prefix(set) + "count." + set.ftv_digits + std::string(1, set.list);
+}
+
+std::optional<QuestionKind> question_file_kind(const std::string& name) {
+  static const std::pair<std::regex, QuestionKind> kinds[] = {
+      {std::regex("(ll)?acts\\.[abc]", std::regex::icase), QuestionKind::Regular},
+      {std::regex("(ll)?ftv\\.[0-9][0-9]", std::regex::icase), QuestionKind::Ftv},
+      {std::regex("(ll)?cv\\.[bc]", std::regex::icase), QuestionKind::CvRef},
+      {std::regex("(ll)?co\\.[bc]", std::regex::icase), QuestionKind::CoRef},
+      {std::regex("(ll)?sit\\.txt", std::regex::icase), QuestionKind::Sit}};
+  for (const auto& [re, k] : kinds)
+    if (std::regex_match(name, re)) return k;
+  return std::nullopt;
+}
+
+std::optional<MaterialSet> count_file_set(const std::string& name) {
+  static const std::regex count_name("(ll)?count\\.([0-9][0-9])([abc])", std::regex::icase);
+  std::smatch m;
+  if (!std::regex_match(name, m, count_name)) return std::nullopt;
+  return MaterialSet{m[1].matched ? 'L' : ' ', m[3].str()[0], m[2].str()};
+}
+
 void name_material_files(RunState& rs, char reglst, const std::string& name4) {
-  std::string ll = rs.LG == 'L' ? "LL" : "";
+  const MaterialSet set{rs.LG, reglst, ""};
   rs.QUIFILE = name4 + ".qui";
-  rs.REGFILE = ll + "Acts." + std::string(1, reglst);
-  // List C has its own reference questions; lists A and B share the B ones.
-  bool list_c = reglst == 'C' || reglst == 'c';
-  rs.CVFILE = ll + (list_c ? "cv.c" : "cv.b");
-  rs.COFILE = ll + (list_c ? "co.c" : "co.b");
+  rs.REGFILE = question_file_name(QuestionKind::Regular, set);
+  rs.CVFILE = question_file_name(QuestionKind::CvRef, set);
+  rs.COFILE = question_file_name(QuestionKind::CoRef, set);
   rs.NOTESFILE = "temp.txt";
-  rs.SITFILE = rs.LG == 'L' ? "llsit.txt" : "SIT.TXT";
+  rs.SITFILE = question_file_name(QuestionKind::Sit, set);
   rs.INFFILE = name4 + ".inf";
 }
 
