@@ -215,11 +215,11 @@ void check_sectors(Program& p, const std::string& style_file, Report& report, st
       << "\n";
 }
 
-// What the check reads: question files, count files (each with the set it counts), and for a
+// What the check reads: question files, count files (each with what it counts), and for a
 // style the name of its file and whether the form would save its values.
 struct CheckPlan {
   std::vector<QuestionFileSummary> files;
-  std::vector<std::pair<std::string, MaterialSet>> count_files;
+  std::vector<std::pair<std::string, MaterialFileKey>> count_files;
   std::string style_file;
   bool style_ok = false;
 };
@@ -257,7 +257,7 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
     plan.style_ok = true;
   for (const auto& [name, kind] : style_question_files(rs)) plan.files.emplace_back(name, kind);
   plan.count_files.emplace_back(rs.COUNTFILE,
-                                MaterialSet{rs.LG, p.cu.REGLST, primpct_digits(p.cu.PRIMPCT)});
+                                MaterialFileKey{rs.LG, p.cu.REGLST, primpct_digits(p.cu.PRIMPCT)});
   return plan;
 }
 
@@ -266,8 +266,8 @@ CheckPlan plan_for_folder(Report& report) {
   CheckPlan plan;
   for (const std::string& name : folder_files()) {
     if (std::optional<QuestionKind> k = question_file_kind(name)) plan.files.emplace_back(name, *k);
-    if (std::optional<MaterialSet> set = count_file_set(name))
-      plan.count_files.emplace_back(name, *set);
+    if (std::optional<MaterialFileKey> key = count_file_key(name))
+      plan.count_files.emplace_back(name, *key);
   }
   if (plan.files.empty()) report.problem(".", 0, "no material files in this folder");
   return plan;
@@ -286,16 +286,16 @@ void check_question_files(std::vector<QuestionFileSummary>& files, const RunStat
   }
 }
 
-// Checks each count file against the question files of its set that were read.
+// Checks each count file against the question files it counts that were read.
 void check_count_files(const CheckPlan& plan, const std::string& rebuild, Report& report,
                        std::ostream& out) {
   static constexpr QuestionKind kKinds[] = {QuestionKind::Regular, QuestionKind::Ftv,
                                             QuestionKind::CvRef, QuestionKind::CoRef,
                                             QuestionKind::Sit};
-  for (const auto& [name, set] : plan.count_files) {
+  for (const auto& [name, key] : plan.count_files) {
     std::array<const QuestionFileSummary*, 5> sources{};
     for (size_t k = 0; k < sources.size(); ++k)
-      sources[k] = source(plan.files, question_file_name(kKinds[k], set));
+      sources[k] = source(plan.files, question_file_name(kKinds[k], key));
     const CountFileState state = check_count_file(name, sources, rebuild, report.sink());
     if (!state.present) continue;
     if (!state.readable) {

@@ -75,9 +75,9 @@ void read_run_style(Program& p) {
 
 void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
-  const MaterialSet set{rs.LG, p.cu.REGLST, primpct_digits(p.cu.PRIMPCT)};
-  rs.FTVFILE = question_file_name(QuestionKind::Ftv, set);
-  rs.COUNTFILE = count_file_name(set);
+  const MaterialFileKey key{rs.LG, p.cu.REGLST, primpct_digits(p.cu.PRIMPCT)};
+  rs.FTVFILE = question_file_name(QuestionKind::Ftv, key);
+  rs.COUNTFILE = count_file_name(key);
 }
 
 namespace {

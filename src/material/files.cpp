@@ -6,7 +6,7 @@ namespace halvorin {
 
 namespace {
 
-std::string level_prefix(const MaterialSet& set) { return set.level == 'L' ? "LL" : ""; }
+std::string level_prefix(const MaterialFileKey& key) { return key.level == 'L' ? "LL" : ""; }
 
 }  // namespace
 
@@ -16,26 +16,26 @@ std::string primpct_digits(int primpct) {
   return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
 }
 
-std::string question_file_name(QuestionKind kind, const MaterialSet& set) {
-  const std::string ll = level_prefix(set);
-  const bool list_c = set.list == 'C' || set.list == 'c';
+std::string question_file_name(QuestionKind kind, const MaterialFileKey& key) {
+  const std::string ll = level_prefix(key);
+  const bool list_c = key.list == 'C' || key.list == 'c';
   switch (kind) {
     case QuestionKind::Regular:
-      return ll + "Acts." + std::string(1, set.list);
+      return ll + "Acts." + std::string(1, key.list);
     case QuestionKind::Ftv:
-      return ll + "FTV." + set.ftv_digits;
+      return ll + "FTV." + key.ftv_digits;
     case QuestionKind::CvRef:
       return ll + (list_c ? "cv.c" : "cv.b");
     case QuestionKind::CoRef:
       return ll + (list_c ? "co.c" : "co.b");
     case QuestionKind::Sit:
-      return set.level == 'L' ? "llsit.txt" : "SIT.TXT";
+      return key.level == 'L' ? "llsit.txt" : "SIT.TXT";
   }
   return {};
 }
 
-std::string count_file_name(const MaterialSet& set) {
-  return level_prefix(set) + "count." + set.ftv_digits + std::string(1, set.list);
+std::string count_file_name(const MaterialFileKey& key) {
+  return level_prefix(key) + "count." + key.ftv_digits + std::string(1, key.list);
 }
 
 std::optional<QuestionKind> question_file_kind(const std::string& name) {
@@ -50,21 +50,21 @@ std::optional<QuestionKind> question_file_kind(const std::string& name) {
   return std::nullopt;
 }
 
-std::optional<MaterialSet> count_file_set(const std::string& name) {
+std::optional<MaterialFileKey> count_file_key(const std::string& name) {
   static const std::regex count_name("(ll)?count\\.([0-9][0-9])([abc])", std::regex::icase);
   std::smatch m;
   if (!std::regex_match(name, m, count_name)) return std::nullopt;
-  return MaterialSet{m[1].matched ? 'L' : ' ', m[3].str()[0], m[2].str()};
+  return MaterialFileKey{m[1].matched ? 'L' : ' ', m[3].str()[0], m[2].str()};
 }
 
 void name_material_files(RunState& rs, char reglst, const std::string& name4) {
-  const MaterialSet set{rs.LG, reglst, ""};
+  const MaterialFileKey key{rs.LG, reglst, ""};
   rs.QUIFILE = name4 + ".qui";
-  rs.REGFILE = question_file_name(QuestionKind::Regular, set);
-  rs.CVFILE = question_file_name(QuestionKind::CvRef, set);
-  rs.COFILE = question_file_name(QuestionKind::CoRef, set);
+  rs.REGFILE = question_file_name(QuestionKind::Regular, key);
+  rs.CVFILE = question_file_name(QuestionKind::CvRef, key);
+  rs.COFILE = question_file_name(QuestionKind::CoRef, key);
   rs.NOTESFILE = "temp.txt";
-  rs.SITFILE = question_file_name(QuestionKind::Sit, set);
+  rs.SITFILE = question_file_name(QuestionKind::Sit, key);
   rs.INFFILE = name4 + ".inf";
 }
 
