@@ -4,15 +4,10 @@
 #include "driver/screens.hpp"
 #include "driver/steps.hpp"
 #include "material/counts.hpp"
+#include "material/files.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
-
-std::string primpct_digits(int primpct) {
-  if (primpct == 100) return "00";
-  int v = primpct < 0 ? 0 : primpct % 100;
-  return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
-}
 
 void read_verse_table(RunState& rs) {
   TextReader in("Verses.txt");
@@ -51,10 +46,9 @@ void read_run_style(Program& p) {
 
 void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
-  std::string ll = rs.LG == 'L' ? "LL" : "";
-  std::string dd = primpct_digits(rs.PRIMPCT);
-  rs.FTVFILE = ll + "FTV." + dd;
-  rs.COUNTFILE = ll + "count." + dd + std::string(1, rs.REGLST);
+  const MaterialFileKey key{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT)};
+  rs.FTVFILE = question_file_name(Kind::Ftv, key);
+  rs.COUNTFILE = count_file_name(key);
 }
 
 namespace {

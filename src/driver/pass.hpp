@@ -34,7 +34,5 @@ bool read_hand_over(Program& p);
 void read_run_style(Program& p);
 // Step 6: names the FTV file and the count file.
 void name_ftv_and_count_files(Program& p);
-// The two digits of the primary FTV percentage as they name files ("00" for 100).
-std::string primpct_digits(int primpct);
 
 }  // namespace halvorin

@@ -6,8 +6,8 @@
 #include "driver/steps.hpp"
 #include "sectoring/chapter_sectoring.hpp"
 #include "sectoring/resector.hpp"
+#include "sectoring/sector_range.hpp"
 #include "sectoring/sector_table.hpp"
-#include "sectoring/verse_sectoring.hpp"
 
 namespace halvorin {
 
@@ -40,8 +40,9 @@ bool divide(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
   const char mode = rs.SEC1;
-  if (mode == 'C') return CHAPSEC(p);
-  if (mode == 'Q') {
+  const SectorWay way = sector_way(mode);
+  if (way == SectorWay::Chapter) return CHAPSEC(p);
+  if (way == SectorWay::Question) {
     RESECTOR(p);
     rs.RES = true;
     DISPLAY(p);
@@ -49,14 +50,12 @@ bool divide(Program& p) {
     con.wait_key_pending();  // the key is left for the next prompt
     return rs.MINQZ != 0;
   }
-  rs.MINQZ = sector_by_verse(rs);
+  const SectorCut cut = cut_range(rs, way);
+  rs.MINQZ = cut.smallest;
   rs.FBEFORE = rs.TEMPF;
-  if (rs.MINQZ >= 0) {
-    rs.RES = false;
-  } else {
-    RESECTOR(p);
-    rs.RES = true;
-  }
+  // No verse target fitted: the range has been cut by questions, which the user is told.
+  rs.RES = cut.way == SectorWay::Question;
+  if (rs.RES) question_sectoring_notice(con);
   DISPLAY(p);
   int key = 0;
   if (mode == 'V') {

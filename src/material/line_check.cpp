@@ -25,6 +25,10 @@ std::string field_from(const std::string& line, size_t from) {
 
 size_t read_length(Kind kind) { return kind == Kind::Ftv || kind == Kind::Sit ? 2 * LMAX : LMAX; }
 
+bool ftv_type_vr(const std::string& line) { return at(line, 9) == 'V' && at(line, 10) == 'R'; }
+
+char ftv_type(const std::string& line) { return ftv_type_vr(line) ? 'R' : at(line, 9); }
+
 std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
   char c1 = at(s, 1), c2 = at(s, 2);
   if (!is_digit(c2) || !(c1 == ' ' || is_digit(c1)))
@@ -89,8 +93,7 @@ std::vector<std::string> field_problems(const std::string& line, Kind kind) {
         break;
       }
       const char t = at(line, 9);
-      const bool vr = t == 'V' && at(line, 10) == 'R';
-      if (!vr && (t < 'a' || t > 'e'))
+      if (!ftv_type_vr(line) && (t < 'a' || t > 'e'))
         out.push_back(std::string("the FTV type in column 9 must be a to e or VR, not '") + t +
                       "'");
       if (field_from(line, tab + 2).empty()) out.push_back("no verse text after the FTV label");

@@ -27,6 +27,11 @@ class ReferenceWalk {
   int last_ch_ = 0, last_v_ = 0;
 };
 
+// True when an FTV line's type is written "VR" (V in column 9, R in column 10): the type R.
+bool ftv_type_vr(const std::string& line);
+// The FTV type of a question line: the letter in column 9, or R for "VR".
+char ftv_type(const std::string& line);
+
 // What is wrong with a question line beyond its reference: the tab in column 6, the fields and
 // labels its kind needs (a regular question's answer after a tab), the FTV type letter, the SIT
 // quotation and answer, and a line longer than its kind's read length. `line` is the whole line as

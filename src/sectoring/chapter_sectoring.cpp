@@ -6,6 +6,7 @@
 #include "material/counts.hpp"
 #include "platform/errors.hpp"
 #include "sectoring/sector_counts.hpp"
+#include "sectoring/sector_range.hpp"
 #include "sectoring/sector_table.hpp"
 
 namespace halvorin {
@@ -263,19 +264,10 @@ void count_chapter_sectors(RunState& rs) {
       if (!after(rs.BC[s], rs.BV[s], c, v) && !after(c, v, rs.EC[s], rs.EV[s])) return s;
     return 0;
   };
-  TextReader in(rs.COUNTFILE);
-  in.skip_lines(count_line(rs.BCHAP, rs.BVER) - 1);
   for (int c = rs.BCHAP, v = rs.BVER; !after(c, v, rs.ECHAP, rs.EVER);) {
-    int s = absent_chapter(rs, c) ? 0 : holder(c, v);
-    if (s == 0) {
-      in.skip_lines(1);
-    } else {
-      int line = in.line();
-      CountRecord rec = READ11(rs, in, s);
-      if (rec.ch != c || rec.vs != v)
-        throw FileError(in.name(), line,
-                        "expected the counts of " + std::to_string(c) + ":" + std::to_string(v) +
-                            ", found " + std::to_string(rec.ch) + ":" + std::to_string(rec.vs));
+    if (const int s = absent_chapter(rs, c) ? 0 : holder(c, v); s != 0) {
+      rs.QPS[s] += rs.QCOUNT(c, v);
+      SPECOUNT(rs, rs, c, v, s);
     }
     if (++v > VMAX) {
       v = 1;
@@ -317,14 +309,11 @@ bool CHAPSEC(Program& p) {
 
     draw_chapters(p);
     edit_chapters(p);
-    lay_chapter_sectors(rs);
-    count_chapter_sectors(rs);
+    rs.MINQZ = cut_range(rs, SectorWay::Chapter).smallest;
 
     CLR(con);
     con.writeln();
     DISPLAY(p);
-    rs.MINQZ = 200;
-    for (int s = 1; s <= rs.SECTORS; ++s) rs.MINQZ = std::min(rs.MINQZ, rs.QPS[s]);
     con.gotoxy(3, 3);
     con.write("Your smallest sector has " + std::to_string(rs.MINQZ) +
               (rs.MINQZ == 1 ? " question. " : " regular questions. "));

@@ -11,7 +11,7 @@ bool absent_chapter(const RunState& rs, int c);
 void propose_chapter_sectors(RunState& rs);
 // Lays the sectors over the verses from the figures in CS (whose total is SECTORS).
 void lay_chapter_sectors(RunState& rs);
-// Adds up each sector's counts from the count file named COUNTFILE and keeps them as totals.
+// Adds up each sector's counts from the count tables and keeps them as totals.
 void count_chapter_sectors(RunState& rs);
 // The whole dialogue: proposal, editing, layout, review; returns once a table is accepted, with
 // MINQZ the smallest sector's regular questions. False when the pass must start over: the range

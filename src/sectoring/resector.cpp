@@ -5,6 +5,7 @@
 #include "material/counts.hpp"
 #include "platform/errors.hpp"
 #include "sectoring/sector_counts.hpp"
+#include "sectoring/sector_range.hpp"
 
 namespace halvorin {
 
@@ -45,49 +46,38 @@ void resector_targets(RunState& rs) {
 
 namespace {
 
-// Reads the count file line by line from the range's first verse on. Each line's specialty
-// counts go to the sector the walk is in when it reaches the line, so every specialty question
-// of the range belongs to exactly one sector, in file order.
+// Walks the counts verse by verse from the range's first verse on. Each verse's specialty counts
+// go to the sector the walk is in when it reaches the verse, so every specialty question of the
+// range belongs to exactly one sector, in file order.
 class QuestionWalk {
  public:
-  explicit QuestionWalk(RunState& rs) : rs_(rs), in_(rs.COUNTFILE), c_(rs.BCHAP), v_(rs.BVER) {
-    in_.skip_lines(count_line(rs.BCHAP, rs.BVER) - 1);
-  }
-  // True when the next line lies beyond the range's end.
+  explicit QuestionWalk(RunState& rs) : rs_(rs), c_(rs.BCHAP), v_(rs.BVER) {}
+  // True when the next verse lies beyond the range's end.
   bool done() const { return after(c_, v_, rs_.ECHAP, rs_.EVER); }
-  // Reads the next line, gives its specialty counts to sector s, returns its regular count.
+  // Takes the next verse, gives its specialty counts to sector s, returns its regular count.
   int read(int s) {
     if (done()) throw InternalError("question sectoring ran past the end of the range");
-    int line = in_.line();
-    int kept = rs_.QPS[s];  // QPS holds the target here; the line only supplies questions
-    CountRecord rec = READ11(rs_, in_, s);
-    int regular = rs_.QPS[s] - kept;
-    rs_.QPS[s] = kept;
-    if (rec.ch != c_ || rec.vs != v_)
-      throw FileError(in_.name(), line,
-                      "expected the counts of " + std::to_string(c_) + ":" + std::to_string(v_) +
-                          ", found " + std::to_string(rec.ch) + ":" + std::to_string(rec.vs));
     ch = c_;
     vs = v_;
+    SPECOUNT(rs_, rs_, ch, vs, s);
     if (++v_ > VMAX) {
       v_ = 1;
       ++c_;
     }
-    return regular;
+    return rs_.QCOUNT(ch, vs);
   }
-  // Reads lines until one with regular questions; returns how many it has.
+  // Takes verses until one with regular questions; returns how many it has.
   int read_to_questions(int s) {
     int regular = 0;
     while ((regular = read(s)) == 0) {
     }
     return regular;
   }
-  int ch = 0, vs = 0;  // chapter and verse of the line read last
+  int ch = 0, vs = 0;  // chapter and verse taken last
 
  private:
   RunState& rs_;
-  TextReader in_;
-  int c_, v_;  // chapter and verse of the next line
+  int c_, v_;  // chapter and verse of the next verse
 };
 
 }  // namespace
@@ -140,9 +130,7 @@ void cut_by_questions(RunState& rs) {
   while (!walk.done()) walk.read(n);
 }
 
-void RESECTOR(Program& p) {
-  RunState& rs = p.rs;
-  Console& con = p.con;
+void question_sectoring_notice(Console& con) {
   con.writeln();
   con.gotoxy(1, 6);
   con.write("  The material will be sectored by individual questions.");
@@ -151,8 +139,11 @@ void RESECTOR(Program& p) {
   con.gotoxy(1, 6);
   con.clreol();
   con.gotoxy(1, 5);
-  rs.MINQZ = rs.TQUEST / rs.SECTORS;
-  cut_by_questions(rs);
+}
+
+void RESECTOR(Program& p) {
+  question_sectoring_notice(p.con);
+  p.rs.MINQZ = cut_range(p.rs, SectorWay::Question).smallest;
 }
 
 }  // namespace halvorin

@@ -13,7 +13,5 @@ void keep_sector_totals(Sectors& sectors, int s);
 int sector_byte(int x);
 // True when chapter c, verse v lies after chapter ec, verse ev.
 inline bool after(int c, int v, int ec, int ev) { return c > ec || (c == ec && v > ev); }
-// The count file's line of chapter c, verse v (1-based; 65 lines per chapter).
-inline long count_line(int c, int v) { return static_cast<long>(c - 1) * VMAX + v; }
 
 }  // namespace halvorin

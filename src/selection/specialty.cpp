@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "material/counts.hpp"
+#include "material/line_check.hpp"
 #include "platform/errors.hpp"
 #include "selection/progress.hpp"
 
@@ -308,9 +309,7 @@ void FINTYPES(Program& p, SelectionState& ss) {
   for (int s = 1; s <= rs.SECTORS; ++s) {
     for (int n = 1; n <= rs.TFPS[s]; ++n) {
       std::string text = ss.ftv.line(++line, 10);
-      char t = at(text, 9);
-      if (t == 'V' && at(text, 10) == 'R') t = 'R';
-      rs.FTYPE(s, n) = t;
+      rs.FTYPE(s, n) = ftv_type(text);
     }
   }
 }

@@ -1,5 +1,7 @@
 #include "bench.hpp"
 #include "driver/steps.hpp"
+#include "sectoring/chapter_sectoring.hpp"
+#include "sectoring/sector_range.hpp"
 #include "sectoring/sector_table.hpp"
 
 namespace halvorin {
@@ -29,6 +31,46 @@ TEST(SectoringStep, KeysAfterTheTableRepeatsAndStylesThatCannotBeSectored) {
     for (int s = 1; s <= SCMAX; ++s) kept += rs.TQPS[s] * 100 + rs.TFPS[s];
     EXPECT_EQ(kept, 3001);
     EXPECT_TRUE(rs.REGQUESTION(30, 200) && rs.FINISH(30, 50) && rs.SITUATION(1, 1));
+  }
+}
+
+// The one sectoring entry, given the counts in memory and no count file, cuts the range as the
+// pass's sectoring step does (which reads no count file either) when its proposals are accepted.
+TEST(SectoringEntry, CutsTheRangeAsThePassDoes) {
+  const std::string path = "sectoring/cases/entry.tsv";
+  for (const auto& row : testing::test_table(path)) {
+    SCOPED_TRACE(testing::case_name(path, row));
+    const std::vector<int> r = testing::ints(row[2]);
+    auto material = [&](testing::Bench& b) -> RunState& {
+      for (int c = r[0]; c <= r[2]; ++c)
+        for (int v = 1; v <= 30; ++v)
+          b.at(c, v, (c + v) % row.num(1), v % 2 == 0, v % 3 == 0, v % 5 == 0, v % 7 == 0);
+      RunState& rs = b.rs;
+      rs.BCHAP = r[0], rs.BVER = r[1], rs.ECHAP = r[2], rs.EVER = r[3];
+      rs.QMAX = rs.SECTORS = row.num(3);
+      rs.QNUM = 1;
+      range_totals(rs, rs.style());
+      return rs;
+    };
+    testing::Bench pass(row[4] == "-" ? "" : row[4]);
+    pass.p.rs.SEC1 = row[0][0];
+    const RunState& by_pass = material(pass);
+    ASSERT_EQ(sector_material(pass.p), Step::Continue);
+    testing::Bench entry;
+    RunState& rs = material(entry);
+    const SectorWay way = sector_way(row[0][0]);
+    if (way == SectorWay::Chapter) propose_chapter_sectors(rs);
+    const SectorCut cut = cut_range(rs, way);
+    // The pass's sector table makes the last sector end at the range's end.
+    rs.EC[rs.SECTORS] = rs.ECHAP, rs.EV[rs.SECTORS] = rs.EVER;
+    EXPECT_EQ(testing::bounds(rs), testing::bounds(by_pass));
+    for (int s = 1; s <= SCMAX; ++s)
+      EXPECT_EQ(std::vector<int>({rs.FPS[s], rs.RPS[s], rs.OPS[s], rs.SPS[s]}),
+                std::vector<int>({by_pass.FPS[s], by_pass.RPS[s], by_pass.OPS[s], by_pass.SPS[s]}))
+          << "sector " << s;
+    EXPECT_EQ(cut.smallest, by_pass.MINQZ);
+    EXPECT_EQ(cut.way == SectorWay::Question, by_pass.RES);
+    testing::expect_partition(rs, cut.way == SectorWay::Question);
   }
 }
 
