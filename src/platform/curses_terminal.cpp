@@ -131,9 +131,9 @@ class CursesTerminal : public QueuedTerminal {
 
   void translate(int ch, const Screen& screen) {
     static const std::map<int, int> ext = {
-        {KEY_UP, kKeyUp},      {KEY_DOWN, kKeyDown},  {KEY_LEFT, kKeyLeft}, {KEY_RIGHT, kKeyRight},
-        {KEY_HOME, kKeyHome},  {KEY_END, kKeyEnd},    {KEY_PPAGE, kKeyPgUp}, {KEY_NPAGE, kKeyPgDn},
-        {KEY_IC, kKeyIns},     {KEY_DC, kKeyDel},     {KEY_B2, kKeyPad5}};
+        {KEY_UP, kKeyUp},     {KEY_DOWN, kKeyDown}, {KEY_LEFT, kKeyLeft},  {KEY_RIGHT, kKeyRight},
+        {KEY_HOME, kKeyHome}, {KEY_END, kKeyEnd},   {KEY_PPAGE, kKeyPgUp}, {KEY_NPAGE, kKeyPgDn},
+        {KEY_IC, kKeyIns},    {KEY_DC, kKeyDel},    {KEY_B2, kKeyPad5}};
     if (ch == KEY_RESIZE) {
       drawn_.fill(Cell{'\x01', 255, 255});
       clear();
