@@ -96,7 +96,7 @@ MicroFigures run_micro(const std::vector<std::pair<std::string, std::string>>& f
     benchmark::RegisterBenchmark(("IndexBuild/" + label).c_str(), [=](benchmark::State& st) {
       auto rs = std::make_unique<RunState>();
       name_files(*rs);
-      in_dir(st, [&] { build_counts(*rs); });
+      in_dir(st, [&] { build_counts(*rs, *rs); });
     })->Unit(benchmark::kMicrosecond);
     // The offsets of every line start, which the choosers read questions by.
     benchmark::RegisterBenchmark(("LineStarts/" + label).c_str(), [=](benchmark::State& st) {

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TextReader in = TextReader::from_text(fuzz::as_string(data + 6, size - 6), "input");
   rs.TYP = in.read_line(30);
   rs.NAME = in.read_line(14);
-  sp.p.cu.NAME4 = rs.NAME;
+  sp.p.rs.NAME4 = rs.NAME;
   for (int x = 1; x <= rs.SECTORS && !in.eof(); ++x) {
     rs.ALL[x] = in.read_line(254);
     rs.ALL2[x] = in.read_line(254);

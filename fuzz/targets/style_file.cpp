@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sp.p.rs.NAME = "Odd";
     try {
       read_run_style(sp.p);
-      if (sp.p.cu.NAME4.find('/') != std::string::npos ||
-          sp.p.cu.NAME4.find("..") != std::string::npos)
+      if (sp.p.rs.NAME4.find('/') != std::string::npos ||
+          sp.p.rs.NAME4.find("..") != std::string::npos)
         std::abort();
     } catch (const FileError& e) {
       if (e.file() != "Odd.spe") std::abort();

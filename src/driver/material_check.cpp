@@ -30,17 +30,17 @@ namespace halvorin {
 
 namespace {
 
-const char* kind_name(QuestionKind k) {
+const char* kind_name(Kind k) {
   switch (k) {
-    case QuestionKind::Regular:
+    case Kind::Regular:
       return "regular";
-    case QuestionKind::Ftv:
+    case Kind::Ftv:
       return "FTV";
-    case QuestionKind::CvRef:
+    case Kind::CvRef:
       return "CV Ref";
-    case QuestionKind::CoRef:
+    case Kind::CoRef:
       return "CO Ref";
-    case QuestionKind::Sit:
+    case Kind::Sit:
       return "SIT";
   }
   return "";
@@ -68,12 +68,10 @@ std::string problem_kind(const std::string& what) {
 }
 
 // The five question files a style reads, as the pass named them.
-std::vector<std::pair<std::string, QuestionKind>> style_question_files(const RunState& rs) {
-  return {{rs.REGFILE, QuestionKind::Regular},
-          {rs.FTVFILE, QuestionKind::Ftv},
-          {rs.CVFILE, QuestionKind::CvRef},
-          {rs.COFILE, QuestionKind::CoRef},
-          {rs.SITFILE, QuestionKind::Sit}};
+std::vector<std::pair<std::string, Kind>> style_question_files(const RunState& rs) {
+  std::vector<std::pair<std::string, Kind>> files;
+  for (Kind k : kAllKinds) files.emplace_back(rs.question_file(k), k);
+  return files;
 }
 
 // Problems found so far, printed as they come, at most kProblemsShownPerFile per file.
@@ -114,9 +112,9 @@ class Report {
 
 // What one question file holds.
 struct FileSummary {
-  FileSummary(std::string n, QuestionKind k) : name(std::move(n)), kind(k) {}
+  FileSummary(std::string n, Kind k) : name(std::move(n)), kind(k) {}
   std::string name;
-  QuestionKind kind = QuestionKind::Regular;
+  Kind kind = Kind::Regular;
   bool found = false;
   bool counted = false;  // every reference could be counted
   int lines = 0;
@@ -152,9 +150,8 @@ bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::str
 
 // A question whose first line on the page layout is too long for its reference: printed lines
 // keep 78 columns, so the reference (columns 72 to 78) would be pushed along and cut off.
-std::string first_line_problem(const std::string& line, QuestionKind kind) {
-  static constexpr char kLetter[] = {'n', 'F', 'R', 'O', 'S'};  // in QuestionKind order
-  const char type = kLetter[static_cast<int>(kind)];
+std::string first_line_problem(const std::string& line, Kind kind) {
+  const char type = kind_letter(kind);
   QuestionText t;
   const bool two_pieces = type == 'F' || type == 'S';
   load_text(t, line.substr(0, LMAX),
@@ -215,7 +212,7 @@ void check_question_file(FileSummary& f, const RunState& rs, bool verses_known, 
     for (const std::string& why : field_problems(s, f.kind)) report.problem(f.name, line, why);
     if (std::string why = first_line_problem(s, f.kind); !why.empty())
       report.problem(f.name, line, why);
-    if (f.kind == QuestionKind::Ftv) {
+    if (f.kind == Kind::Ftv) {
       const bool vr = at(s, 9) == 'V' && at(s, 10) == 'R';
       ++f.types[vr ? std::string("VR") : std::string(1, at(s, 9))];
     }
@@ -273,18 +270,18 @@ void check_count_file(const std::string& name, const std::vector<const FileSumma
     out << name << ": unreadable\n";
     return;
   }
-  CountTable* tables[] = {&rs->QCOUNT, &rs->FCOUNT, &rs->RCOUNT, &rs->OCOUNT, &rs->SCOUNT};
   int differ = 0;
-  for (size_t k = 0; k < 5; ++k) {
-    const FileSummary* f = sources[k];
+  for (Kind k : kAllKinds) {
+    const FileSummary* f = sources[static_cast<size_t>(k)];
     if (!f || !f->found || !f->counted) continue;
+    const CountTable& table = rs->count[k];
     for (int c = 1; c <= CHMAX; ++c)
       for (int v = 1; v <= VMAX; ++v)
-        if ((*tables[k])(c, v) != f->counts(c, v) && differ++ == 0)
+        if (table(c, v) != f->counts(c, v) && differ++ == 0)
           report.problem(name, static_cast<int>(count_line(c, v)),
                          "the " + std::string(kind_name(f->kind)) + " count of " +
                              std::to_string(c) + ":" + std::to_string(v) + " is " +
-                             std::to_string((*tables[k])(c, v)) + " but " + f->name + " has " +
+                             std::to_string(table(c, v)) + " but " + f->name + " has " +
                              std::to_string(f->counts(c, v)) + "; " + rebuild);
   }
   out << name << ": " << COUNT_LINES << " records"
@@ -292,13 +289,13 @@ void check_count_file(const std::string& name, const std::vector<const FileSumma
 }
 
 // The kind of a material file from its name, or nothing for other files.
-std::optional<QuestionKind> kind_of(const std::string& name) {
-  static const std::pair<std::regex, QuestionKind> kinds[] = {
-      {std::regex("(ll)?acts\\.[abc]", std::regex::icase), QuestionKind::Regular},
-      {std::regex("(ll)?ftv\\.[0-9][0-9]", std::regex::icase), QuestionKind::Ftv},
-      {std::regex("(ll)?cv\\.[bc]", std::regex::icase), QuestionKind::CvRef},
-      {std::regex("(ll)?co\\.[bc]", std::regex::icase), QuestionKind::CoRef},
-      {std::regex("(ll)?sit\\.txt", std::regex::icase), QuestionKind::Sit}};
+std::optional<Kind> kind_of(const std::string& name) {
+  static const std::pair<std::regex, Kind> kinds[] = {
+      {std::regex("(ll)?acts\\.[abc]", std::regex::icase), Kind::Regular},
+      {std::regex("(ll)?ftv\\.[0-9][0-9]", std::regex::icase), Kind::Ftv},
+      {std::regex("(ll)?cv\\.[bc]", std::regex::icase), Kind::CvRef},
+      {std::regex("(ll)?co\\.[bc]", std::regex::icase), Kind::CoRef},
+      {std::regex("(ll)?sit\\.txt", std::regex::icase), Kind::Sit}};
   for (const auto& [re, k] : kinds)
     if (std::regex_match(name, re)) return k;
   return std::nullopt;
@@ -355,7 +352,7 @@ class ScratchFolder {
 // without regular questions.
 void check_sectors(Program& p, const std::string& style_file, Report& report, std::ostream& out) {
   RunState& rs = p.rs;
-  range_totals(rs);
+  range_totals(rs, rs.style());
   rs.SECTORS = rs.QMAX;
   if (rs.TQUEST < rs.SECTORS) {
     report.problem(style_file, 0,
@@ -438,7 +435,7 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
   } else {
     static const std::regex count_name("(ll)?count\\.[0-9][0-9][abc]", std::regex::icase);
     for (const std::string& name : folder_files()) {
-      if (std::optional<QuestionKind> k = kind_of(name)) files.emplace_back(name, *k);
+      if (std::optional<Kind> k = kind_of(name)) files.emplace_back(name, *k);
       if (std::regex_match(name, count_name)) count_files.push_back(name);
     }
     if (files.empty()) report.problem(".", 0, "no material files in this folder");
@@ -475,8 +472,7 @@ int check_material(Program& p, const std::string& style, std::ostream& out) {
     bool counted = true;
     for (const FileSummary& f : files) counted = counted && f.found && f.counted;
     if (counted) {
-      CountTable* tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
-      for (size_t k = 0; k < 5; ++k) *tables[k] = files[k].counts;
+      for (Kind k : kAllKinds) rs.count[k] = files[static_cast<size_t>(k)].counts;
       check_sectors(p, style_file, report, out);
     } else {
       out << style_file << ": sectors not checked until the question files can be counted\n";

@@ -3,6 +3,7 @@
 #include "config/style_list.hpp"
 #include "driver/screens.hpp"
 #include "driver/steps.hpp"
+#include "material/counts.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
@@ -23,6 +24,7 @@ void read_verse_table(RunState& rs) {
     rs.EVS[k] = v;
     in.skip_line();
   }
+  size_counts(rs, rs.EVS);
 }
 
 bool read_hand_over(Program& p) {
@@ -40,50 +42,19 @@ bool read_hand_over(Program& p) {
 
 void read_run_style(Program& p) {
   RunState& rs = p.rs;
-  ConfigUnit& cu = p.cu;
   check_plain_name(rs.NAME, "temp2.txt", 1);
   std::string file = style_file_name(rs.NAME);
   StyleValues st = read_style_file(file);
   check_plain_name(st.NAME4, file, 4);
-  rs.LG = st.LG;
-  rs.BCHAP = st.BCHAP;
-  rs.BVER = st.BVER;
-  rs.ECHAP = st.ECHAP;
-  rs.EVER = st.EVER;
-  cu.NAME4 = st.NAME4;
-  rs.LPP = st.LPP;
-  rs.OUT = st.OUT;
-  rs.QMAX = st.QMAX;
-  cu.REGLST = st.REGLST;
-  rs.AB = st.AB;
-  rs.IPC = st.IPC;
-  rs.INDX = st.INDX;
-  rs.QNUM = st.QNUM;
-  cu.SEC1 = st.SEC1;
-  rs.REPEATPCT = st.REPEATPCT;
-  rs.SPMAX = st.SPMAX;
-  rs.SPMIN = st.SPMIN;
-  rs.FMAX = st.FMAX;
-  rs.FMIN = st.FMIN;
-  rs.RMAX = st.RMAX;
-  rs.RMIN = st.RMIN;
-  rs.OMAX = st.OMAX;
-  rs.OMIN = st.OMIN;
-  rs.SMAX = st.SMAX;
-  rs.SMIN = st.SMIN;
-  cu.PRIMPCT = st.PRIMPCT;
-  rs.SPEARLY = st.SPEARLY;
-  rs.SPLATE = st.SPLATE;
-  cu.SETSPC = st.SETSPC;
-  rs.TYP = st.TYP;
+  rs.style() = st;
 }
 
 void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
   std::string ll = rs.LG == 'L' ? "LL" : "";
-  std::string dd = primpct_digits(p.cu.PRIMPCT);
+  std::string dd = primpct_digits(rs.PRIMPCT);
   rs.FTVFILE = ll + "FTV." + dd;
-  rs.COUNTFILE = ll + "count." + dd + std::string(1, p.cu.REGLST);
+  rs.COUNTFILE = ll + "count." + dd + std::string(1, rs.REGLST);
 }
 
 namespace {

@@ -26,11 +26,11 @@ void begin_pass(Program& p);
 PassEnd run_from_hand_over(Program& p, const PassStep** stopped = nullptr);
 
 // Pass steps used by other parts of the program (batch runs, tests).
-// Step 3: reads "Verses.txt" into EVS.
+// Step 3: reads "Verses.txt" into EVS and sizes the count tables to it.
 void read_verse_table(RunState& rs);
 // Step 4: reads the hand-over file into NAME; true when it says "Exit".
 bool read_hand_over(Program& p);
-// Step 5: reads the style file NAME + ".spe" into the run state and the unit's driver variables.
+// Step 5: reads the style file NAME + ".spe" into the pass's copy of the style.
 void read_run_style(Program& p);
 // Step 6: names the FTV file and the count file.
 void name_ftv_and_count_files(Program& p);

@@ -1,7 +1,5 @@
 // The material steps of a pass: file names, question counts (built or reused), range totals, the
 // feasibility checks, the summary line, the specialty quiz limits and the interrogative index.
-#include <vector>
-
 #include "config/style_list.hpp"
 #include "driver/steps.hpp"
 #include "driver/warnings.hpp"
@@ -38,7 +36,7 @@ void show_index_build(Console& con) {
 // Counts the five question files and writes the count file in the working directory.
 void build_index(Program& p) {
   show_index_build(p.con);
-  build_counts(p.rs);
+  build_counts(p.rs, p.rs);
   write_count_file(p.rs, p.rs.COUNTFILE);
 }
 
@@ -47,16 +45,14 @@ void build_index(Program& p) {
 // differs is written again from the new counts, as a rebuild would. True when it was rebuilt.
 bool rebuild_if_stale(Program& p) {
   RunState& rs = p.rs;
-  build_counts(rs);
-  CountTable* const tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
-  std::vector<CountTable> counted;
-  for (const CountTable* t : tables) counted.push_back(*t);
+  build_counts(rs, rs);
+  const PerKind<CountTable> counted = rs.count;
   load_count_file(rs, rs.COUNTFILE);
   bool same = true;
-  for (size_t k = 0; k < counted.size(); ++k) same = same && tables[k]->same_entries(counted[k]);
+  for (Kind k : kAllKinds) same = same && rs.count[k].same_entries(counted[k]);
   if (same) return false;
   show_index_build(p.con);
-  for (size_t k = 0; k < counted.size(); ++k) *tables[k] = counted[k];
+  rs.count = counted;
   write_count_file(rs, rs.COUNTFILE);
   return true;
 }
@@ -74,7 +70,7 @@ void set_quiz_limits(RunState& rs) {
 Step count_material(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
-  name_material_files(rs, p.cu.REGLST, p.cu.NAME4);
+  name_material_files(rs, rs.REGLST, rs.NAME4);
 
   rs.SECTORS = rs.QMAX;
   rs.BEFORE = rs.RBEFORE = rs.OBEFORE = rs.FBEFORE = rs.SBEFORE = rs.TQUEST = 0;
@@ -97,7 +93,7 @@ Step count_material(Program& p) {
   load_count_file(rs, rs.COUNTFILE);
 
   check_range(rs);
-  range_totals(rs);
+  range_totals(rs, rs.style());
 
   CLR(con);
   if (rs.TQUEST < rs.SECTORS) {

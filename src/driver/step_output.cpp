@@ -79,7 +79,7 @@ void write_pdf(Program& p) {
   rs.PDFFAULT = nullptr;
   const char out = static_cast<char>(std::toupper(static_cast<unsigned char>(rs.OUT)));
   if (out != 'C' && out != 'P') return;
-  const std::string name = p.cu.NAME4 + ".pdf";
+  const std::string name = rs.NAME4 + ".pdf";
   try {
     write_packet_pdf(rs.QUIFILE, name, paper_from_env());
     rs.PDFFILE = name;
@@ -100,7 +100,7 @@ void write_pdf(Program& p) {
 
 Step create_quiz_file(Program& p) {
   RunState& rs = p.rs;
-  rs.QUIFILE = p.cu.NAME4 + ".qui";
+  rs.QUIFILE = rs.NAME4 + ".qui";
   // The packet is written beside the old one and takes its place only when it is complete, so a
   // pass that starts over or dies half-way leaves the previous packet whole.
   rs.F8.reset();
@@ -135,7 +135,7 @@ Step finish_packet(Program& p) {
   close_file(rs.F10);
   write_pdf(p);
 
-  THANK(con, p.cu.NAME4);
+  THANK(con, rs.NAME4);
   show_seed(con, p.rng.seed());
   con.set_where("print question");
   int answer = 0;

@@ -38,7 +38,7 @@ bool sectorable(Program& p) {
 bool divide(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
-  const char mode = p.cu.SEC1;
+  const char mode = rs.SEC1;
   if (mode == 'C') return CHAPSEC(p);
   if (mode == 'Q') {
     RESECTOR(p);
@@ -96,14 +96,9 @@ void repeats_notice(Program& p) {
 // Every question available again and the sectors' counts kept as their totals.
 void ready_for_quizzes(RunState& rs) {
   make_room_for_sectors(rs);
-  for (SpecAvail* t : {&rs.REFERENCE, &rs.ONLY, &rs.FINISH, &rs.SITUATION}) t->fill(true);
-  rs.REGQUESTION.fill(true);
-  for (int s = 1; s <= SCMAX; ++s) {
-    rs.TRPS[s] = rs.RPS[s];
-    rs.TOPS[s] = rs.OPS[s];
-    rs.TFPS[s] = rs.FPS[s];
-    rs.TSPS[s] = rs.SPS[s];
-    rs.TQPS[s] = rs.QPS[s];
+  for (Kind k : kAllKinds) {
+    rs.available[k].fill(true);
+    for (int s = 1; s <= SCMAX; ++s) rs.sector_total[k][s] = rs.in_sector[k][s];
   }
 }
 

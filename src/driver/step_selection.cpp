@@ -36,7 +36,7 @@ Step choose_combination_mode(Program& p) {
 
 Step make_quizzes(Program& p) {
   RunState& rs = p.rs;
-  std::string inf = rs.INFFILE.empty() ? p.cu.NAME4 + ".inf" : rs.INFFILE;
+  std::string inf = rs.INFFILE.empty() ? rs.NAME4 + ".inf" : rs.INFFILE;
   rs.F9 = std::make_unique<TextWriter>(rs.NOTESFILE, TextWriter::Mode::Create);
   // Like the quiz file, the list is written beside the old one and takes its place when the pass
   // closes it complete.

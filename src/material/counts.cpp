@@ -1,5 +1,7 @@
 #include "material/counts.hpp"
 
+#include <algorithm>
+
 #include "material/line_check.hpp"
 
 namespace halvorin {
@@ -24,30 +26,25 @@ int read_count(TextReader& in) {
 
 }  // namespace
 
-void BCOUNT(RunState& rs, int ch, int v) {
-  rs.BEFORE += rs.QCOUNT(ch, v);
-  rs.FBEFORE += rs.FCOUNT(ch, v);
-  rs.SBEFORE += rs.SCOUNT(ch, v);
-  rs.RBEFORE += rs.RCOUNT(ch, v);
-  rs.OBEFORE += rs.OCOUNT(ch, v);
+void size_counts(MaterialCounts& mc, const VerseTable& verses) {
+  int widest = VMAX;
+  for (int c = 1; c <= verses.size(); ++c) widest = std::max(widest, verses[c]);
+  for (Kind k : kAllKinds) mc.count[k].resize(verses.size(), widest);
 }
 
-void TCOUNT(RunState& rs, int ch, int v) {
-  rs.TQUEST += rs.QCOUNT(ch, v);
-  rs.FQUEST += rs.FCOUNT(ch, v);
-  rs.RQUEST += rs.RCOUNT(ch, v);
-  rs.OQUEST += rs.OCOUNT(ch, v);
-  rs.SQUEST += rs.SCOUNT(ch, v);
+void BCOUNT(MaterialCounts& mc, int ch, int v) {
+  for (Kind k : kAllKinds) mc.before_range[k] += mc.count[k](ch, v);
 }
 
-void SPECOUNT(RunState& rs, int x, int y, int s) {
-  rs.FPS[s] += rs.FCOUNT(x, y);
-  rs.RPS[s] += rs.RCOUNT(x, y);
-  rs.OPS[s] += rs.OCOUNT(x, y);
-  rs.SPS[s] += rs.SCOUNT(x, y);
+void TCOUNT(MaterialCounts& mc, int ch, int v) {
+  for (Kind k : kAllKinds) mc.in_range[k] += mc.count[k](ch, v);
 }
 
-CountRecord READ11(RunState& rs, TextReader& count_file, int s) {
+void SPECOUNT(const MaterialCounts& mc, Sectors& sectors, int x, int y, int s) {
+  for (Kind k : kSpecialtyKinds) sectors.in_sector[k][s] += mc.count[k](x, y);
+}
+
+CountRecord READ11(Sectors& sectors, TextReader& count_file, int s) {
   CountRecord r;
   if (count_file.eof()) count_file.fail("the count file ends early: expected a count record");
   r.ch = count_file.read_int();
@@ -55,24 +52,18 @@ CountRecord READ11(RunState& rs, TextReader& count_file, int s) {
   if (r.ch < 1 || r.ch > CHMAX || r.vs < 1 || r.vs > VMAX)
     count_file.fail("a count record names chapter " + std::to_string(r.ch) + " verse " +
                     std::to_string(r.vs) + ", outside 1..28 and 1..65");
-  int q = read_count(count_file);
-  int f = read_count(count_file);
-  int rr = read_count(count_file);
-  int o = read_count(count_file);
-  int si = read_count(count_file);
+  // Every count is read before any is added, so a garbled record adds nothing.
+  PerKind<int> n{};
+  for (Kind k : kAllKinds) n[k] = read_count(count_file);
   count_file.skip_line();
-  rs.QPS[s] += q;
-  rs.FPS[s] += f;
-  rs.RPS[s] += rr;
-  rs.OPS[s] += o;
-  rs.SPS[s] += si;
+  for (Kind k : kAllKinds) sectors.in_sector[k][s] += n[k];
   return r;
 }
 
 void CONVERT2(RunState& rs, int pos) { rs.RLBK[pos] = 'A'; }
 
-void zero_counts(RunState& rs) {
-  for (CountTable* t : {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT}) t->fill(0);
+void zero_counts(MaterialCounts& mc) {
+  for (Kind k : kAllKinds) mc.count[k].fill(0);
 }
 
 void count_question_file(TextReader& in, CountTable& table) {
@@ -96,35 +87,36 @@ void count_question_file(TextReader& in, CountTable& table) {
   }
 }
 
-void build_counts(RunState& rs) {
-  zero_counts(rs);
-  const std::string* names[] = {&rs.REGFILE, &rs.FTVFILE, &rs.CVFILE, &rs.COFILE, &rs.SITFILE};
-  CountTable* tables[] = {&rs.QCOUNT, &rs.FCOUNT, &rs.RCOUNT, &rs.OCOUNT, &rs.SCOUNT};
-  for (int k = 0; k < 5; ++k) {
-    TextReader in(*names[k]);
-    count_question_file(in, *tables[k]);
+void build_counts(MaterialCounts& mc, const PassFiles& files) {
+  zero_counts(mc);
+  for (Kind k : kAllKinds) {
+    TextReader in(files.question_file(k));
+    count_question_file(in, mc.count[k]);
   }
 }
 
-void write_count_file(const RunState& rs, const std::string& name) {
+void write_count_file(const MaterialCounts& mc, const std::string& name) {
   TextWriter out(name, TextWriter::Mode::Replace);
-  for (int c = 1; c <= CHMAX; ++c)
-    for (int v = 1; v <= VMAX; ++v)
-      out.writeln(std::to_string(c) + " " + std::to_string(v) + " " +
-                  std::to_string(rs.QCOUNT(c, v)) + " " + std::to_string(rs.FCOUNT(c, v)) + " " +
-                  std::to_string(rs.RCOUNT(c, v)) + " " + std::to_string(rs.OCOUNT(c, v)) + " " +
-                  std::to_string(rs.SCOUNT(c, v)));
+  const CountTable& t = mc.QCOUNT;
+  for (int c = 1; c <= t.rows(); ++c)
+    for (int v = 1; v <= t.cols(); ++v) {
+      std::string line = std::to_string(c) + " " + std::to_string(v);
+      for (Kind k : kAllKinds) line += " " + std::to_string(mc.count[k](c, v));
+      out.writeln(line);
+    }
   out.close();
 }
 
-void load_count_file(RunState& rs, const std::string& path) {
-  zero_counts(rs);
+void load_count_file(MaterialCounts& mc, const std::string& path) {
+  zero_counts(mc);
   TextReader in(path);
-  for (int c = 1; c <= CHMAX; ++c) {
-    for (int v = 1; v <= VMAX; ++v) {
+  const int chapters = mc.QCOUNT.rows(), verses = mc.QCOUNT.cols();
+  for (int c = 1; c <= chapters; ++c) {
+    for (int v = 1; v <= verses; ++v) {
       if (in.eof())
-        in.fail("the count file ends after " + std::to_string((c - 1) * VMAX + v - 1) + " of its " +
-                std::to_string(COUNT_LINES) + " lines; set reindex to Y to rebuild it");
+        in.fail("the count file ends after " + std::to_string((c - 1) * verses + v - 1) +
+                " of its " + std::to_string(chapters * verses) +
+                " lines; set reindex to Y to rebuild it");
       int rc = in.read_int();
       int rv = in.read_int();
       // Sectoring reads the file again record by record, so it must be in order, not only
@@ -132,30 +124,27 @@ void load_count_file(RunState& rs, const std::string& path) {
       if (rc != c || rv != v)
         in.fail("expected the record of chapter " + std::to_string(c) + " verse " +
                 std::to_string(v) + ", found " + std::to_string(rc) + " " + std::to_string(rv));
-      rs.QCOUNT(c, v) = read_count(in);
-      rs.FCOUNT(c, v) = read_count(in);
-      rs.RCOUNT(c, v) = read_count(in);
-      rs.OCOUNT(c, v) = read_count(in);
-      rs.SCOUNT(c, v) = read_count(in);
+      for (Kind k : kAllKinds) mc.count[k](c, v) = read_count(in);
       in.skip_line();
     }
   }
 }
 
-void range_totals(RunState& rs) {
-  rs.SQUEST = rs.SBEFORE = rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = 0;
-  rs.TQUEST = rs.FQUEST = rs.RQUEST = rs.OQUEST = 0;
-  for (int ch = 1; ch <= rs.BCHAP - 1; ++ch)
-    for (int v = 1; v <= VMAX; ++v) BCOUNT(rs, ch, v);
-  for (int v = 1; v <= rs.BVER - 1; ++v) BCOUNT(rs, rs.BCHAP, v);
-  if (rs.BCHAP == rs.ECHAP) {
-    for (int v = rs.BVER; v <= rs.EVER; ++v) TCOUNT(rs, rs.BCHAP, v);
+void range_totals(MaterialCounts& mc, const StyleValues& range) {
+  mc.before_range = {};
+  mc.in_range = {};
+  const int verses = mc.QCOUNT.cols();
+  for (int ch = 1; ch <= range.BCHAP - 1; ++ch)
+    for (int v = 1; v <= verses; ++v) BCOUNT(mc, ch, v);
+  for (int v = 1; v <= range.BVER - 1; ++v) BCOUNT(mc, range.BCHAP, v);
+  if (range.BCHAP == range.ECHAP) {
+    for (int v = range.BVER; v <= range.EVER; ++v) TCOUNT(mc, range.BCHAP, v);
     return;
   }
-  for (int v = rs.BVER; v <= VMAX; ++v) TCOUNT(rs, rs.BCHAP, v);
-  for (int ch = rs.BCHAP + 1; ch <= rs.ECHAP - 1; ++ch)
-    for (int v = 1; v <= VMAX; ++v) TCOUNT(rs, ch, v);
-  for (int v = 1; v <= rs.EVER; ++v) TCOUNT(rs, rs.ECHAP, v);
+  for (int v = range.BVER; v <= verses; ++v) TCOUNT(mc, range.BCHAP, v);
+  for (int ch = range.BCHAP + 1; ch <= range.ECHAP - 1; ++ch)
+    for (int v = 1; v <= verses; ++v) TCOUNT(mc, ch, v);
+  for (int v = 1; v <= range.EVER; ++v) TCOUNT(mc, range.ECHAP, v);
 }
 
 }  // namespace halvorin

@@ -23,9 +23,7 @@ std::string field_from(const std::string& line, size_t from) {
 
 }  // namespace
 
-size_t read_length(QuestionKind kind) {
-  return kind == QuestionKind::Ftv || kind == QuestionKind::Sit ? 2 * LMAX : LMAX;
-}
+size_t read_length(Kind kind) { return kind == Kind::Ftv || kind == Kind::Sit ? 2 * LMAX : LMAX; }
 
 std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
   char c1 = at(s, 1), c2 = at(s, 2);
@@ -55,14 +53,14 @@ std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
   return {};
 }
 
-std::vector<std::string> field_problems(const std::string& line, QuestionKind kind) {
+std::vector<std::string> field_problems(const std::string& line, Kind kind) {
   std::vector<std::string> out;
   if (at(line, 3) != ':') out.push_back("column 3 should hold the colon between chapter and verse");
   // An FTV label may also begin in column 6.
-  if (at(line, 6) != '\t' && kind != QuestionKind::Ftv)
+  if (at(line, 6) != '\t' && kind != Kind::Ftv)
     out.push_back("column 6 should hold a tab after the reference");
   switch (kind) {
-    case QuestionKind::Regular:
+    case Kind::Regular:
       if (field_from(line, 7).empty()) {
         out.push_back("no question text from column 7");
       } else {
@@ -72,8 +70,8 @@ std::vector<std::string> field_problems(const std::string& line, QuestionKind ki
           out.push_back("no answer: a tab and the answer should follow the question");
       }
       break;
-    case QuestionKind::CvRef:
-    case QuestionKind::CoRef: {
+    case Kind::CvRef:
+    case Kind::CoRef: {
       char a = at(line, 7), b = at(line, 8);
       if (a == ' ' || a == '\t' || b == ' ' || b == '\t')
         out.push_back("a reference question needs a two-character label in columns 7-8");
@@ -83,7 +81,7 @@ std::vector<std::string> field_problems(const std::string& line, QuestionKind ki
         out.push_back("no question text from column 10");
       break;
     }
-    case QuestionKind::Ftv: {
+    case Kind::Ftv: {
       const size_t label_at = at(line, 6) == '\t' ? 7 : 6;
       const size_t tab = line.find('\t', label_at - 1);
       if (tab == std::string::npos || tab + 1 == label_at) {
@@ -98,7 +96,7 @@ std::vector<std::string> field_problems(const std::string& line, QuestionKind ki
       if (field_from(line, tab + 2).empty()) out.push_back("no verse text after the FTV label");
       break;
     }
-    case QuestionKind::Sit: {
+    case Kind::Sit: {
       const size_t quote = line.find_first_of("\"'", 6);
       const size_t star = line.find('*', 6);
       if (quote == std::string::npos)

@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "state/kind.hpp"
 #include "state/run_state.hpp"
 
 namespace halvorin {
 
-enum class QuestionKind { Regular, Ftv, CvRef, CoRef, Sit };
-
 // Characters of a line the readers take: 254, or 508 for FTV and SIT (two pieces).
-size_t read_length(QuestionKind kind);
+size_t read_length(Kind kind);
 
 // Follows a question file line by line as the counting reader takes it.
 class ReferenceWalk {
@@ -32,6 +31,6 @@ class ReferenceWalk {
 // labels its kind needs (a regular question's answer after a tab), the FTV type letter, the SIT
 // quotation and answer, and a line longer than its kind's read length. `line` is the whole line as
 // stored.
-std::vector<std::string> field_problems(const std::string& line, QuestionKind kind);
+std::vector<std::string> field_problems(const std::string& line, Kind kind);
 
 }  // namespace halvorin

@@ -4,18 +4,15 @@
 
 namespace halvorin {
 
-void clear_sector_counts(RunState& rs) {
-  for (SectorTable* t : {&rs.QPS, &rs.FPS, &rs.RPS, &rs.OPS, &rs.SPS, &rs.TQPS, &rs.TFPS, &rs.TRPS,
-                         &rs.TOPS, &rs.TSPS})
-    t->fill(0);
+void clear_sector_counts(Sectors& sectors) {
+  for (Kind k : kAllKinds) {
+    sectors.in_sector[k].fill(0);
+    sectors.sector_total[k].fill(0);
+  }
 }
 
-void keep_sector_totals(RunState& rs, int s) {
-  rs.TQPS[s] = rs.QPS[s];
-  rs.TFPS[s] = rs.FPS[s];
-  rs.TRPS[s] = rs.RPS[s];
-  rs.TOPS[s] = rs.OPS[s];
-  rs.TSPS[s] = rs.SPS[s];
+void keep_sector_totals(Sectors& sectors, int s) {
+  for (Kind k : kAllKinds) sectors.sector_total[k][s] = sectors.in_sector[k][s];
 }
 
 int sector_byte(int x) { return std::clamp(x, 0, 255); }

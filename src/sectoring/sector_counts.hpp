@@ -6,9 +6,9 @@ namespace halvorin {
 
 // Zeroes the five working counts and the five totals of every sector, 1..30, so that sectors
 // beyond the current number never carry counts from an earlier, larger division.
-void clear_sector_counts(RunState& rs);
+void clear_sector_counts(Sectors& sectors);
 // Copies the five working counts of sector s to its totals.
-void keep_sector_totals(RunState& rs, int s);
+void keep_sector_totals(Sectors& sectors, int s);
 // Stores a chapter or verse in the byte-sized sector bounds (0..255).
 int sector_byte(int x);
 // True when chapter c, verse v lies after chapter ec, verse ev.

@@ -5,7 +5,7 @@ namespace halvorin {
 std::string sector_block(const RunState& rs, int s, int number_width) {
   std::string b = fmt_int(s, number_width) + " A " + fmt_int(rs.BC[s], 2) + ":" +
                   fmt_int(rs.BV[s], 2) + fmt_int(rs.EC[s], 3) + ":" + fmt_int(rs.EV[s], 2);
-  for (int n : {rs.QPS[s], rs.FPS[s], rs.RPS[s], rs.OPS[s], rs.SPS[s]}) b += fmt_int(n, 4);
+  for (Kind k : kAllKinds) b += fmt_int(rs.in_sector[k][s], 4);
   return b;
 }
 

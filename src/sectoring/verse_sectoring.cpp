@@ -46,7 +46,7 @@ enum class Walk { Free, WithinRange };
 // has no regular question the walk goes on at verse 1 of the next chapter.
 void take_verse(RunState& rs, int s, Place& at, Walk walk) {
   rs.QPS[s] += rs.QCOUNT(at.ch, at.v);
-  SPECOUNT(rs, at.ch, at.v, s);
+  SPECOUNT(rs, rs, at.ch, at.v, s);
   rs.EC[s] = at.ch;
   rs.EV[s] = at.v;
   for (;;) {
@@ -56,7 +56,7 @@ void take_verse(RunState& rs, int s, Place& at, Walk walk) {
     }
     if (rs.QCOUNT(at.ch, at.v) > 0) return;
     if (walk == Walk::WithinRange && after(at.ch, at.v, rs.ECHAP, rs.EVER)) return;
-    SPECOUNT(rs, at.ch, at.v, s);
+    SPECOUNT(rs, rs, at.ch, at.v, s);
   }
 }
 

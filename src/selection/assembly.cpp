@@ -1,5 +1,6 @@
 #include "selection/assembly.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,7 @@ void show_combination(Console& con, const std::vector<std::string>& lines) {
 }
 
 // Fills the specialty positions in the service order until a combination is accepted.
-void choose_combination(Program& p, SelectionState& ss, int quiz, const std::string& order,
+void choose_combination(Program& p, SelectionState& ss, int quiz, const ServiceOrder& order,
                         bool& heading_written) {
   RunState& rs = p.rs;
   Console& con = p.con;
@@ -111,7 +112,7 @@ void choose_combination(Program& p, SelectionState& ss, int quiz, const std::str
     rs.TYP = rs.PAT[quiz];
     rs.LAST = 99;
     rs.LASTO = 99;
-    for (char letter : order) find_kind(p, ss, letter, quiz);
+    for (Kind kind : order) find_kind(p, ss, kind, quiz);
     rs.LAST = 99;
     rs.LASTO = 99;
     rs.TYP = rs.PAT[quiz];
@@ -211,25 +212,25 @@ void read_regular_texts(RunState& rs, SelectionState& ss) {
   }
 }
 
-std::string service_order(const RunState& rs, int quiz) {
-  const std::string kinds = "FSRO";
-  const SectorTable* remaining[] = {&rs.FPS, &rs.SPS, &rs.RPS, &rs.OPS};
-  int slack[4] = {0, 0, 0, 0};
-  for (int k = 0; k < 4; ++k) {
-    for (int s = 1; s <= rs.SECTORS; ++s) slack[k] += (*remaining[k])[s] > 0 ? 1 : 0;
-    for (int pos = 1; pos <= rs.SECTORS; ++pos) slack[k] -= at(rs.PAT[quiz], pos) == kinds[k];
+ServiceOrder service_order(const RunState& rs, int quiz) {
+  constexpr Kind F = Kind::Ftv, S = Kind::Sit, R = Kind::CvRef, O = Kind::CoRef;
+  PerKind<int> slack{};
+  for (Kind k : kSpecialtyKinds) {
+    for (int s = 1; s <= rs.SECTORS; ++s) slack[k] += rs.in_sector[k][s] > 0 ? 1 : 0;
+    for (int pos = 1; pos <= rs.SECTORS; ++pos) slack[k] -= at(rs.PAT[quiz], pos) == kind_letter(k);
   }
-  auto index = [&](char c) { return static_cast<int>(kinds.find(c)); };
-  char first = 'F';
-  for (char c : std::string("FSRO"))
-    if (slack[index(c)] < slack[index(first)]) first = c;
-  slack[index(first)] = 200;
-  char second = 0;
-  for (char c : std::string("FSOR"))
-    if (c != first && (second == 0 || slack[index(c)] < slack[index(second)])) second = c;
-  std::string order{first, second};
-  for (char c : std::string("SFRO"))
-    if (c != first && c != second) order += c;
+  // Of kinds with equal slack, the first in each list is taken.
+  Kind first = F;
+  for (Kind k : {F, S, R, O})
+    if (slack[k] < slack[first]) first = k;
+  slack[first] = 200;
+  std::optional<Kind> second;
+  for (Kind k : {F, S, O, R})
+    if (k != first && (!second || slack[k] < slack[*second])) second = k;
+  ServiceOrder order{first, *second};
+  size_t n = 2;
+  for (Kind k : {S, F, R, O})
+    if (k != first && k != *second) order[n++] = k;
   return order;
 }
 
@@ -240,7 +241,7 @@ void CHOOSESPEC(Program& p, SelectionState& ss, int quiz) {
   check_pattern(rs, quiz);
   bool heading_written = false;
   start_quiz(p, ss, quiz);
-  const std::string order = service_order(rs, quiz);
+  const ServiceOrder order = service_order(rs, quiz);
   choose_combination(p, ss, quiz, order, heading_written);
 
   // Regular questions.

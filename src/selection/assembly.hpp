@@ -1,6 +1,7 @@
 #pragma once
 // Quiz assembly: the specialty combination (approved by the user or not), the regular questions,
 // the interrogative share, the question texts and the quiz's block of the used-question list.
+#include <array>
 #include <string>
 
 #include "selection/selection_state.hpp"
@@ -10,8 +11,9 @@ namespace halvorin {
 
 // The order in which the specialty types of quiz `quiz` are served: the two types with the least
 // slack (sectors that still have questions of the type minus the pattern's letters of it)
-// first, then the others in the order S, F, R, O. Four letters.
-std::string service_order(const RunState& rs, int quiz);
+// first, then the others in the order S, F, R, O.
+using ServiceOrder = std::array<Kind, KINDS - 1>;
+ServiceOrder service_order(const RunState& rs, int quiz);
 
 // Reads the texts of the quiz's regular questions from the regular question file, sector by
 // sector in file order; every regular position gets its own question, also when two share a

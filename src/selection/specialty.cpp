@@ -1,5 +1,6 @@
 #include "selection/specialty.hpp"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,54 +14,38 @@ namespace halvorin {
 
 namespace {
 
-const SpecialtyKind kRef{'R',
-                         &RunState::REFERENCE,
-                         &RunState::RPS,
-                         &RunState::TRPS,
-                         &RunState::RBEFORE,
-                         &RunState::RQUEST,
-                         &RunState::LAST,
-                         &SelectionState::cv_ref,
-                         false,
-                         false,
-                         "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
-                         "CV Repeats begin quiz "};
-const SpecialtyKind kOnly{'O',
-                          &RunState::ONLY,
-                          &RunState::OPS,
-                          &RunState::TOPS,
-                          &RunState::OBEFORE,
-                          &RunState::OQUEST,
-                          &RunState::LASTO,
-                          &SelectionState::co_ref,
-                          false,
-                          false,
-                          "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
-                          "CO repeats begin quiz "};
-const SpecialtyKind kSit{'S',
-                         &RunState::SITUATION,
-                         &RunState::SPS,
-                         &RunState::TSPS,
-                         &RunState::SBEFORE,
-                         &RunState::SQUEST,
-                         &RunState::LASTO,
-                         &SelectionState::sit,
-                         true,
-                         false,
-                         "  Due to sectoring restrictions we must start situation repeats in quiz ",
-                         "Situation Repeats begin quiz "};
-const SpecialtyKind kFin{'F',
-                         &RunState::FINISH,
-                         &RunState::FPS,
-                         &RunState::TFPS,
-                         &RunState::FBEFORE,
-                         &RunState::FQUEST,
-                         &RunState::LASTO,
-                         &SelectionState::ftv,
-                         true,
-                         true,
-                         "  Due to sectoring restrictions FTV repeats begin in quiz ",
-                         "FTV Repeats begin quiz "};
+const SpecialtyKind kRef{
+    .kind = Kind::CvRef,
+    .last = &RunState::LAST,
+    .file = &SelectionState::cv_ref,
+    .two_pieces = false,
+    .ftv = false,
+    .screen_message = "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
+    .note_line = "CV Repeats begin quiz "};
+const SpecialtyKind kOnly{
+    .kind = Kind::CoRef,
+    .last = &RunState::LASTO,
+    .file = &SelectionState::co_ref,
+    .two_pieces = false,
+    .ftv = false,
+    .screen_message = "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
+    .note_line = "CO repeats begin quiz "};
+const SpecialtyKind kSit{
+    .kind = Kind::Sit,
+    .last = &RunState::LASTO,
+    .file = &SelectionState::sit,
+    .two_pieces = true,
+    .ftv = false,
+    .screen_message = "  Due to sectoring restrictions we must start situation repeats in quiz ",
+    .note_line = "Situation Repeats begin quiz "};
+const SpecialtyKind kFin{
+    .kind = Kind::Ftv,
+    .last = &RunState::LASTO,
+    .file = &SelectionState::ftv,
+    .two_pieces = true,
+    .ftv = true,
+    .screen_message = "  Due to sectoring restrictions FTV repeats begin in quiz ",
+    .note_line = "FTV Repeats begin quiz "};
 
 // Attempts before a type's questions are recycled.
 constexpr int kAttempts = 3000;
@@ -70,13 +55,13 @@ constexpr int kRecyclingsBeforeSearch = 3;
 // Type rejections after which an FTV question is taken whatever its type.
 constexpr int kMaxRejections = 29;
 
-const char* kind_name(char letter) {
-  switch (letter) {
-    case 'R':
+const char* kind_name(Kind k) {
+  switch (k) {
+    case Kind::CvRef:
       return "CV Ref";
-    case 'O':
+    case Kind::CoRef:
       return "CO Ref";
-    case 'S':
+    case Kind::Sit:
       return "SIT";
     default:
       return "FTV";
@@ -99,15 +84,15 @@ void recycle(Program& p, const SpecialtyKind& k, int recycling, int quiz) {
   con.write("Choosing Quiz " + std::to_string(quiz));
   con.writeln();
   con.writeln();
-  (rs.*k.avail).fill(true);
-  for (int s = 1; s <= rs.SECTORS; ++s) (rs.*k.remaining)[s] = (rs.*k.total)[s];
+  rs.available[k.kind].fill(true);
+  for (int s = 1; s <= rs.SECTORS; ++s) rs.in_sector[k.kind][s] = rs.sector_total[k.kind][s];
   if (k.ftv) rs.FQUIZ = rs.FQUIZ1 + quiz;
 }
 
 // Line of question n of sector s in the type's file.
 int line_of(const RunState& rs, const SpecialtyKind& k, int s, int n) {
-  int line = rs.*k.before;
-  for (int t = 1; t < s; ++t) line += (rs.*k.total)[t];
+  int line = rs.before_range[k.kind];
+  for (int t = 1; t < s; ++t) line += rs.sector_total[k.kind][t];
   return line + n;
 }
 
@@ -120,7 +105,7 @@ class HeldQuestions {
   HeldQuestions(const RunState& rs, const SelectionState& ss, const SpecialtyKind& k, int questions,
                 int pos) {
     for (int q = 1; q < pos; ++q)
-      if (at(rs.TYP, q) == k.letter) held_.insert({rs.SECTOR[q], ss.number_at[q]});
+      if (at(rs.TYP, q) == kind_letter(k.kind)) held_.insert({rs.SECTOR[q], ss.number_at[q]});
     if (static_cast<int>(held_.size()) >= questions) held_.clear();
   }
   // True when taking question n of sector s would ask it twice in the quiz.
@@ -141,9 +126,9 @@ bool search_candidates(Program& p, const SpecialtyKind& k, const HeldQuestions& 
   RunState& rs = p.rs;
   std::vector<Pick> found;
   for (int t = 1; t <= rs.SECTORS; ++t) {
-    if (rs.FLAG[t] != 1 || (rs.*k.remaining)[t] <= 0) continue;
-    for (int m = 1; m <= (rs.*k.total)[t]; ++m)
-      if ((rs.*k.avail)(t, m) && !held.again(t, m)) found.push_back({t, m});
+    if (rs.FLAG[t] != 1 || rs.in_sector[k.kind][t] <= 0) continue;
+    for (int m = 1; m <= rs.sector_total[k.kind][t]; ++m)
+      if (rs.available[k.kind](t, m) && !held.again(t, m)) found.push_back({t, m});
   }
   if (found.empty()) return false;
   pick = found[static_cast<size_t>(p.random(static_cast<int>(found.size())))];
@@ -153,10 +138,10 @@ bool search_candidates(Program& p, const SpecialtyKind& k, const HeldQuestions& 
 // Questions of the type in the range; a pattern that asks for a type the range lacks is refused.
 int questions_of_type(const RunState& rs, const SpecialtyKind& k, int quiz) {
   int questions = 0;
-  for (int s = 1; s <= rs.SECTORS; ++s) questions += (rs.*k.total)[s];
+  for (int s = 1; s <= rs.SECTORS; ++s) questions += rs.sector_total[k.kind][s];
   if (questions <= 0)
     throw FileError("pat.txt", quiz,
-                    std::string("the pattern of this quiz asks for a ") + kind_name(k.letter) +
+                    std::string("the pattern of this quiz asks for a ") + kind_name(k.kind) +
                         " question, but the range has none");
   return questions;
 }
@@ -165,8 +150,8 @@ int questions_of_type(const RunState& rs, const SpecialtyKind& k, int quiz) {
 // than FTV then prefers the last sector holding more than a third of them, unless that sector
 // gave the type's previous question; 0 is no preference.
 int preferred_sector(RunState& rs, const SpecialtyKind& k, int nth) {
-  const SectorTable& remaining = rs.*k.remaining;
-  int& range_total = rs.*k.range_total;
+  const SectorTable& remaining = rs.in_sector[k.kind];
+  int& range_total = rs.in_range[k.kind];
   range_total = 0;
   for (int s = 1; s <= rs.SECTORS; ++s) range_total += remaining[s];
   if (k.ftv || nth != 2) return 0;
@@ -181,9 +166,9 @@ int preferred_sector(RunState& rs, const SpecialtyKind& k, int nth) {
 Pick draw_question(Program& p, const SpecialtyKind& k, const HeldQuestions& held, int quiz,
                    int preferred, int& recyclings) {
   RunState& rs = p.rs;
-  auto& avail = rs.*k.avail;
-  const SectorTable& remaining = rs.*k.remaining;
-  const SectorTable& total = rs.*k.total;
+  auto& avail = rs.available[k.kind];
+  const SectorTable& remaining = rs.in_sector[k.kind];
+  const SectorTable& total = rs.sector_total[k.kind];
   int attempts = (k.ftv && quiz > rs.FQUIZ && quiz > 3) ? kAttempts : 0;
   for (;;) {
     ++attempts;
@@ -193,7 +178,7 @@ Pick draw_question(Program& p, const SpecialtyKind& k, const HeldQuestions& held
       attempts = 0;
       if (recyclings >= kRecyclingsBeforeSearch) {
         if (!search_candidates(p, k, held, pick))
-          throw InternalError(std::string("no ") + kind_name(k.letter) +
+          throw InternalError(std::string("no ") + kind_name(k.kind) +
                               " question can be taken after recycling");
         return pick;
       }
@@ -217,10 +202,10 @@ void take(Program& p, SelectionState& ss, const SpecialtyKind& k, int pos, Pick 
   RunState& rs = p.rs;
   rs.SECTOR[pos] = pick.s;
   rs.FLAG[pick.s] = 0;
-  if (p.random(100) >= rs.REPEATPCT) (rs.*k.avail)(pick.s, pick.n) = false;
+  if (p.random(100) >= rs.REPEATPCT) rs.available[k.kind](pick.s, pick.n) = false;
   rs.NUMBER[pick.s] = pick.n;
   ss.number_at[pos] = pick.n;
-  (rs.*k.remaining)[pick.s] -= 1;
+  rs.in_sector[k.kind][pick.s] -= 1;
   rs.*k.last = pick.s;
 }
 
@@ -261,8 +246,8 @@ void choose(Program& p, SelectionState& ss, const SpecialtyKind& k, SpecialtySlo
       if (ftv_too_soon(rs, t, rejections)) {
         rs.*k.last = last_at_entry;
         rs.FLAG[pick.s] = 1;
-        (rs.*k.avail)(pick.s, pick.n) = true;
-        (rs.*k.remaining)[pick.s] += 1;
+        rs.available[k.kind](pick.s, pick.n) = true;
+        rs.in_sector[k.kind][pick.s] += 1;
         rs.NUMBER[pick.s] = number_before;
         ++rejections;
         continue;
@@ -281,7 +266,7 @@ void find_positions(Program& p, SelectionState& ss, const SpecialtyKind& k, int 
   RunState& rs = p.rs;
   int nth = 0;
   for (int pos = 1; pos <= rs.SECTORS; ++pos) {
-    if (at(rs.TYP, pos) != k.letter) continue;
+    if (at(rs.TYP, pos) != kind_letter(k.kind)) continue;
     choose(p, ss, k, {quiz, pos, ++nth});
   }
   FINDSET(rs, quiz);
@@ -290,18 +275,9 @@ void find_positions(Program& p, SelectionState& ss, const SpecialtyKind& k, int 
 }  // namespace
 
 const SpecialtyKind* kind_of(char letter) {
-  switch (letter) {
-    case 'R':
-      return &kRef;
-    case 'O':
-      return &kOnly;
-    case 'S':
-      return &kSit;
-    case 'F':
-      return &kFin;
-    default:
-      return nullptr;
-  }
+  static const SpecialtyKind* const by_kind[KINDS] = {nullptr, &kFin, &kRef, &kOnly, &kSit};
+  const std::optional<Kind> k = specialty_kind(letter);
+  return k ? by_kind[static_cast<int>(*k)] : nullptr;
 }
 
 void CHOOSEREF(Program& p, SelectionState& ss, SpecialtySlot slot) { choose(p, ss, kRef, slot); }
@@ -314,9 +290,9 @@ void FINDONLYS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss,
 void FINDSITS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kSit, quiz); }
 void FINDFTVS(Program& p, SelectionState& ss, int quiz) { find_positions(p, ss, kFin, quiz); }
 
-void find_kind(Program& p, SelectionState& ss, char letter, int quiz) {
-  const SpecialtyKind* k = kind_of(letter);
-  if (!k) throw InternalError(std::string("no specialty type '") + letter + "'");
+void find_kind(Program& p, SelectionState& ss, Kind kind, int quiz) {
+  const SpecialtyKind* k = kind_of(kind_letter(kind));
+  if (!k) throw InternalError(std::string("no specialty type '") + kind_letter(kind) + "'");
   find_positions(p, ss, *k, quiz);
 }
 
@@ -356,9 +332,9 @@ void give_back_specialty(RunState& rs, const SelectionState& ss, int pos) {
   const SpecialtyKind* k = kind_of(at(rs.TYP, pos));
   if (!k) return;
   int s = rs.SECTOR[pos];
-  (rs.*k->remaining)[s] += 1;
+  rs.in_sector[k->kind][s] += 1;
   rs.FLAG[s] = 1;
-  (rs.*k->avail)(s, ss.number_at[pos]) = true;
+  rs.available[k->kind](s, ss.number_at[pos]) = true;
 }
 
 }  // namespace halvorin

@@ -8,13 +8,8 @@ namespace halvorin {
 
 // The tables, file and messages of one specialty type; the four choosers differ only in these.
 struct SpecialtyKind {
-  char letter;                       // pattern letter
-  SpecAvail RunState::*avail;        // availability by sector and slot
-  SectorTable RunState::*remaining;  // draws left per sector before the next recycling
-  SectorTable RunState::*total;      // questions per sector, fixed during the quiz loop
-  int RunState::*before;             // lines of the file before the range
-  int RunState::*range_total;        // remaining draws of the range
-  int RunState::*last;               // sector of the quiz's previous question of the type
+  Kind kind;            // its availability, sector counts and range totals
+  int RunState::*last;  // sector of the quiz's previous question of the type
   QuestionFile SelectionState::*file;
   bool two_pieces;  // lines are read in two pieces (FTV and SIT)
   bool ftv;         // the FTV schedule and type rotation apply
@@ -52,8 +47,8 @@ void FINDSITS(Program& p, SelectionState& ss, int quiz);
 void FINDFTVS(Program& p, SelectionState& ss, int quiz);
 // Clears LAST and LASTO and puts the pattern of quiz `quiz` back into TYP.
 void FINDSET(RunState& rs, int quiz);
-// Fills the positions of pattern letter F, R, O or S for quiz `quiz`.
-void find_kind(Program& p, SelectionState& ss, char letter, int quiz);
+// Fills the positions of a specialty kind for quiz `quiz`.
+void find_kind(Program& p, SelectionState& ss, Kind kind, int quiz);
 
 // Builds FTYPE: the FTV type letter of every FTV question of the sectors.
 void FINTYPES(Program& p, SelectionState& ss);

@@ -1,9 +1,9 @@
 #pragma once
-// The configuration unit's own variables: its copies of the style values, the style list table
-// and the few variables the driver reads or writes directly (NAME4, REGLST, SEC1, SETSPC,
-// PRIMPCT and the key variable I).
+// The configuration unit's own variables: its working copy of the style values (the pass reads
+// the saved style into a copy of its own), the style list table and the key variable I.
 #include <string>
 
+#include "state/run_state.hpp"
 #include "state/style.hpp"
 #include "state/table.hpp"
 
@@ -13,11 +13,11 @@ constexpr int FILMAX = 15;  // entries of the style list table, "Exit" included
 
 struct ConfigUnit : StyleValues {
   std::string BBK = " A", EBK = " A";  // book codes, always " A"
-  Table<int, 28> EVS{"EVS"};           // verses per chapter, set by SETVS
+  VerseTable EVS{"EVS"};               // verses per chapter, set by SETVS
   Table<std::string, FILMAX> FIL{"FIL"};
-  int X = 0;     // lines read from the style list
-  int FLS = 0;   // style names in the list (X - 1)
-  int Y = 1;     // the highlighted list entry
+  int X = 0;          // lines read from the style list
+  int FLS = 0;        // style names in the list (X - 1)
+  int Y = 1;          // the highlighted list entry
   std::string NAME1;  // name of the style being edited
   std::string NAME;   // style file being loaded
   int I = 0;          // the last key read (shared with the driver)

@@ -4,18 +4,17 @@
 
 namespace halvorin {
 
-void make_room_for_sectors(RunState& rs) {
-  int regular = 0, specialty = 0;
-  for (int s = 1; s <= SCMAX; ++s) {
-    regular = std::max({regular, rs.QPS[s], rs.TQPS[s]});
-    specialty = std::max({specialty, rs.FPS[s], rs.TFPS[s], rs.RPS[s], rs.TRPS[s], rs.OPS[s],
-                          rs.TOPS[s], rs.SPS[s], rs.TSPS[s]});
-  }
-  rs.REGQUESTION.make_room(regular, true);
-  rs.INT.make_room(regular, false);
-  for (SpecAvail* t : {&rs.FINISH, &rs.REFERENCE, &rs.ONLY, &rs.SITUATION})
-    t->make_room(specialty, true);
-  rs.FTYPE.make_room(specialty);
+void make_room_for_sectors(Sectors& sectors, Availability& avail) {
+  PerKind<int> widest{};
+  for (int s = 1; s <= SCMAX; ++s)
+    for (Kind k : kAllKinds)
+      widest[k] = std::max({widest[k], sectors.in_sector[k][s], sectors.sector_total[k][s]});
+  int specialty = 0;
+  for (Kind k : kSpecialtyKinds) specialty = std::max(specialty, widest[k]);
+  avail.REGQUESTION.make_room(widest[Kind::Regular], true);
+  avail.INT.make_room(widest[Kind::Regular], false);
+  for (Kind k : kSpecialtyKinds) avail.available[k].make_room(specialty, true);
+  avail.FTYPE.make_room(specialty);
 }
 
 }  // namespace halvorin

@@ -1,89 +1,142 @@
 #pragma once
-// Bounds and the main program's shared tables: style values, counts, totals, sectors,
-// availability, the quiz being made, patterns and run counters. Names are the program's own.
+// Bounds and the main program's shared tables, split by concern: the pass's copy of the style,
+// the material's counts, the sectors, availability, the quiz being made, patterns, run counters
+// and the pass's files. Names are the program's own.
 #include <exception>
 #include <memory>
 #include <string>
 
 #include "platform/text_file.hpp"
+#include "state/kind.hpp"
+#include "state/style.hpp"
 #include "state/table.hpp"
 
 namespace halvorin {
 
 constexpr int CHMAX = 28;   // chapters of the material
-constexpr int VMAX = 65;    // verses per chapter
+constexpr int VMAX = 65;    // verses per chapter the count file holds, at the least
 constexpr int SCMAX = 30;   // sectors (questions per quiz)
 constexpr int SPXX = 50;    // specialty question slots per sector and type, at the least
 constexpr int REGXX = 200;  // regular question slots per sector, at the least
 constexpr int QQZ = 150;    // quizzes per packet
 constexpr int LMAX = 254;   // characters in one question line
 
-using CountTable = Table2<int, CHMAX, VMAX>;
+// Question counts of one kind by chapter and verse, sized by the verse table (size_material).
+struct CountTable : SizedTable2<int> {
+  explicit CountTable(const char* name = "counts", int chapters = CHMAX, int verses = VMAX)
+      : SizedTable2<int>(name, chapters, verses) {}
+};
+// Verses in each chapter, sized by the verse table.
+struct VerseTable : SizedTable<int> {
+  explicit VerseTable(const char* name = "EVS", int chapters = CHMAX)
+      : SizedTable<int>(name, chapters) {}
+};
 using SectorTable = Table<int, SCMAX>;
-using SpecAvail = GrowTable2<bool, SCMAX, SPXX>;
+// Availability by sector and question of the sector (true = still available); it starts with
+// SPXX columns, or with those its constructor names.
+using AvailTable = GrowTable2<bool, SCMAX, SPXX>;
 using RegAvail = GrowTable2<bool, SCMAX, REGXX>;
 
 // How the quiz loop treats each quiz's specialty combination: shown for approval, or taken as
 // drawn.
 enum class Combination { ApproveEach = 1, Automatic = 2 };
 
-struct RunState {
-  // Style parameters, read from the style file every pass.
-  char LG = ' ';
-  int BCHAP = 1, BVER = 1, ECHAP = 1, EVER = 1;
-  int LPP = 66;
-  char OUT = 'P';
-  int QMAX = 1, AB = 1, IPC = 50;
-  char INDX = 'Y';
-  int QNUM = 1, REPEATPCT = 0;
-  int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
-      SMIN = 0;
-  int SPEARLY = 1, SPLATE = 1;
-  std::string TYP;   // specialty type string; during the quiz loop the current quiz's pattern
-  std::string NAME;  // quiz style name (at most 14)
+// The concerns below are composed into RunState as base classes, so that every routine still
+// finds a table by its own name (rs.QMAX, rs.QCOUNT, rs.BC) while a routine that works on one
+// concern can take only that part (for example counting takes MaterialCounts). The per-kind
+// tables are indexed by Kind; the per-kind names (QCOUNT, FPS, BEFORE, ...) are views of them.
+// The views are references into the same object, so the concerns that hold them cannot be
+// copied or moved.
+
+// The material's counts: per verse, before the range and inside it.
+struct MaterialCounts {
+  MaterialCounts() = default;
+  MaterialCounts(const MaterialCounts&) = delete;
+  MaterialCounts& operator=(const MaterialCounts&) = delete;
 
   // Question counts by chapter and verse (refused above 255 of a kind per verse).
-  CountTable QCOUNT{"QCOUNT"}, FCOUNT{"FCOUNT"}, RCOUNT{"RCOUNT"}, OCOUNT{"OCOUNT"},
-      SCOUNT{"SCOUNT"};
-  Table<int, CHMAX> EVS{"EVS"};  // verses in each chapter, from "Verses.txt"
+  PerKind<CountTable> count{{CountTable{"QCOUNT"}, CountTable{"FCOUNT"}, CountTable{"RCOUNT"},
+                             CountTable{"OCOUNT"}, CountTable{"SCOUNT"}}};
+  VerseTable EVS{"EVS"};  // verses in each chapter, from "Verses.txt"
+  // Lines of each question file before the range, and questions inside it.
+  PerKind<int> before_range{}, in_range{};
 
-  // Range totals.
-  int BEFORE = 0, FBEFORE = 0, RBEFORE = 0, OBEFORE = 0, SBEFORE = 0;
-  int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;
-  int TEMPF = 0;
-  int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
-  int FQUIZ1 = 0, MINQZ1 = 0;
-  int MINQZ = 0;
+  CountTable &QCOUNT = count[Kind::Regular], &FCOUNT = count[Kind::Ftv],
+             &RCOUNT = count[Kind::CvRef], &OCOUNT = count[Kind::CoRef], &SCOUNT = count[Kind::Sit];
+  int &BEFORE = before_range[Kind::Regular], &FBEFORE = before_range[Kind::Ftv],
+      &RBEFORE = before_range[Kind::CvRef], &OBEFORE = before_range[Kind::CoRef],
+      &SBEFORE = before_range[Kind::Sit];
+  int &TQUEST = in_range[Kind::Regular], &FQUEST = in_range[Kind::Ftv],
+      &RQUEST = in_range[Kind::CvRef], &OQUEST = in_range[Kind::CoRef],
+      &SQUEST = in_range[Kind::Sit];
+};
 
-  // Sectors: QMAX of them once sectoring is done (chapter sectoring may raise QMAX first).
+// The sectors: QMAX of them once sectoring is done (chapter sectoring may raise QMAX first).
+struct Sectors {
+  Sectors() = default;
+  Sectors(const Sectors&) = delete;
+  Sectors& operator=(const Sectors&) = delete;
+
   int SECTORS = 0;
   SectorTable BC{"BC"}, BV{"BV"}, EC{"EC"}, EV{"EV"};
   SectorTable CS{"CS"};  // sectors chosen per chapter (indexed by chapter) in chapter sectoring
-  SectorTable QPS{"QPS"}, FPS{"FPS"}, RPS{"RPS"}, OPS{"OPS"}, SPS{"SPS"};
-  SectorTable TQPS{"TQPS"}, TFPS{"TFPS"}, TRPS{"TRPS"}, TOPS{"TOPS"}, TSPS{"TSPS"};
+  // Questions of each kind per sector: draws left before the next recycling during the quiz
+  // loop, and the sector's totals, fixed during the quiz loop.
+  PerKind<SectorTable> in_sector{{SectorTable{"QPS"}, SectorTable{"FPS"}, SectorTable{"RPS"},
+                                  SectorTable{"OPS"}, SectorTable{"SPS"}}};
+  PerKind<SectorTable> sector_total{{SectorTable{"TQPS"}, SectorTable{"TFPS"}, SectorTable{"TRPS"},
+                                     SectorTable{"TOPS"}, SectorTable{"TSPS"}}};
+  bool RES = false;  // the sectors were cut again by questions
 
-  // Question availability (true = still available), one entry per question of a sector: the
-  // tables widen past REGXX and SPXX when a sector holds more (make_room_for_sectors).
-  RegAvail REGQUESTION{"REGQUESTION"};
+  SectorTable &QPS = in_sector[Kind::Regular], &FPS = in_sector[Kind::Ftv],
+              &RPS = in_sector[Kind::CvRef], &OPS = in_sector[Kind::CoRef],
+              &SPS = in_sector[Kind::Sit];
+  SectorTable &TQPS = sector_total[Kind::Regular], &TFPS = sector_total[Kind::Ftv],
+              &TRPS = sector_total[Kind::CvRef], &TOPS = sector_total[Kind::CoRef],
+              &TSPS = sector_total[Kind::Sit];
+};
+
+// Question availability, one entry per question of a sector: the tables widen past REGXX and
+// SPXX when a sector holds more (make_room_for_sectors).
+struct Availability {
+  Availability() = default;
+  Availability(const Availability&) = delete;
+  Availability& operator=(const Availability&) = delete;
+
+  PerKind<AvailTable> available{{AvailTable{"REGQUESTION", REGXX}, AvailTable{"FINISH"},
+                                 AvailTable{"REFERENCE"}, AvailTable{"ONLY"},
+                                 AvailTable{"SITUATION"}}};
   RegAvail INT{"INT"};  // true when the regular question is interrogative
-  SpecAvail FINISH{"FINISH"}, REFERENCE{"REFERENCE"}, ONLY{"ONLY"}, SITUATION{"SITUATION"};
   GrowTable2<char, SCMAX, SPXX> FTYPE{"FTYPE"};
 
-  // The quiz being made. SECTOR also has the neighbours 0 and 31, which hold sector 0.
+  AvailTable &REGQUESTION = available[Kind::Regular], &FINISH = available[Kind::Ftv],
+             &REFERENCE = available[Kind::CvRef], &ONLY = available[Kind::CoRef],
+             &SITUATION = available[Kind::Sit];
+};
+
+// The quiz being made. SECTOR also has the neighbours 0 and 31, which hold sector 0.
+struct QuizInMaking {
   Table<int, SCMAX + 1, 0> SECTOR{"SECTOR"};
   Table<int, SCMAX + 1> RSECTOR{"RSECTOR"}, NUMBER{"NUMBER"}, RNUMBER{"RNUMBER"}, QN{"QN"},
       FLAG{"FLAG"};
   Table<std::string, SCMAX> ALL{"ALL"}, ALL2{"ALL2"};
   Table<char, SCMAX> RLBK{"RLBK"};
+};
 
-  // Patterns, one per quiz, read from "pat.txt".
+// Patterns, one per quiz, read from "pat.txt".
+struct Patterns {
   Table<std::string, QQZ> PAT{"PAT"};
+};
 
-  // Run counters and flags. Q2 is the number of the quiz being made, set by CHOOSESPEC for the
-  // packet writer.
+// Run counters, flags and the quiz limits of the specialties. Q2 is the number of the quiz being
+// made, set by CHOOSESPEC for the packet writer.
+struct RunCounters {
+  int TEMPF = 0;
+  int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
+  int FQUIZ1 = 0, MINQZ1 = 0;
+  int MINQZ = 0;
   int QZ = 0, Q2 = 0;
   int RSET = 4;
-  bool RES = false;
   Combination V = Combination::ApproveEach;  // combination mode, chosen on the menu
   bool ABAND3 = false;
   int ABAND = 0, OLDIPC = 0;
@@ -91,12 +144,22 @@ struct RunState {
   int FIX = 0, FIXLAST = 0;
   int ITOT = 0, INUM = 0;
   int LAST = 99, LASTO = 99;
+};
 
+// The pass's files: the style it runs, the material and count files, the packet's files and
+// those open across routines.
+struct PassFiles {
+  std::string NAME;  // quiz style name (at most 14), from the hand-over file
   // Set when a count file kept from an earlier pass no longer matched the material and was
   // written again.
   bool STALECOUNT = false;
   // File names of the pass (built in steps 6 and 8).
   std::string REGFILE, FTVFILE, CVFILE, COFILE, SITFILE, COUNTFILE;
+  // The question file of a kind: REGFILE, FTVFILE, CVFILE, COFILE or SITFILE.
+  const std::string& question_file(Kind k) const {
+    const std::string* files[KINDS] = {&REGFILE, &FTVFILE, &CVFILE, &COFILE, &SITFILE};
+    return *files[static_cast<int>(k)];
+  }
   std::string QUIFILE, INFFILE, NOTESFILE = "temp.txt";
   // The packet's PDF once written (none for the tab-separated layout), or why it was not.
   std::string PDFFILE;
@@ -106,9 +169,25 @@ struct RunState {
   std::unique_ptr<TextWriter> F8, F9, F10;
 };
 
+// The pass's shared state. Its style is the pass's own copy, read from the style file every
+// pass: the pass changes it (QMAX after chapter sectoring, IPC after abandoning the
+// interrogative share, TYP per quiz) and that never reaches the saved style.
+struct RunState : StyleValues,
+                  MaterialCounts,
+                  Sectors,
+                  Availability,
+                  QuizInMaking,
+                  Patterns,
+                  RunCounters,
+                  PassFiles {
+  StyleValues& style() { return *this; }
+  const StyleValues& style() const { return *this; }
+};
+
 // Widens the availability, interrogative and FTV type tables so that every question the
 // sectors hold (their totals TQPS to TSPS, or their counts when larger) has its own entry.
 // Entries already there keep their values; new availability entries are available.
-void make_room_for_sectors(RunState& rs);
+void make_room_for_sectors(Sectors& sectors, Availability& avail);
+inline void make_room_for_sectors(RunState& rs) { make_room_for_sectors(rs, rs); }
 
 }  // namespace halvorin

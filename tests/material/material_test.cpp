@@ -23,7 +23,7 @@ void write_material(InProcess& b, const std::vector<std::vector<std::string>>& f
   const char* names[] = {"Acts.A", "FTV.59", "cv.b", "co.b", "SIT.TXT"};
   for (size_t k = 0; k < 5; ++k) b.dir.write_lines(names[k], files[k]);
   b.p.rs.FTVFILE = "FTV.59", b.p.rs.COUNTFILE = "count.59A";
-  b.p.cu.REGLST = 'A', b.p.cu.NAME4 = "week";
+  b.p.rs.REGLST = 'A', b.p.rs.NAME4 = "week";
 }
 
 // A valid count file: `q` regular questions at every verse, `at12` at 1:2.
@@ -46,7 +46,7 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
                       {}});
   RunState& rs = ip.p.rs;
   name_material_files(rs, 'A', "week");
-  build_counts(rs);
+  build_counts(rs, rs);
   write_count_file(rs, "count.59A");
   auto lines = ip.dir.lines("count.59A");
   ASSERT_EQ(lines.size(), 1820u);
@@ -58,6 +58,32 @@ TEST(CountBuild, CountsEachKindWritesAllLinesAndReloadsTheSame) {
   load_count_file(again, "count.59A");
   write_count_file(again, "again");
   EXPECT_EQ(ip.dir.read("again"), ip.dir.read("count.59A"));
+}
+
+TEST(CountBuild, TablesTakeTheLongestChapterAndTheCountFileFollowsThem) {
+  testing::ProgramBench ip;
+  VerseTable verses;
+  verses.fill(20);
+  verses[3] = 71;
+  RunState& rs = ip.p.rs;
+  size_counts(rs, verses);
+  EXPECT_EQ(rs.QCOUNT.rows(), CHMAX);
+  EXPECT_EQ(rs.SCOUNT.cols(), 71);
+  rs.SCOUNT(3, 71) = 2;
+  EXPECT_THROW(rs.QCOUNT(3, 72), InternalError);
+  EXPECT_THROW(rs.FCOUNT(CHMAX + 1, 1), InternalError);
+  write_count_file(rs, "wide");
+  const auto lines = ip.dir.lines("wide");
+  ASSERT_EQ(lines.size(), static_cast<size_t>(CHMAX * 71));
+  EXPECT_EQ(lines[2 * 71 + 70], "3 71 0 0 0 0 2");
+  RunState back;
+  size_counts(back, verses);
+  load_count_file(back, "wide");
+  EXPECT_TRUE(back.SCOUNT.same_entries(rs.SCOUNT));
+  // Chapters of 65 verses or fewer keep the tables, and so the count file, at 65 a chapter.
+  verses[3] = 60;
+  size_counts(rs, verses);
+  EXPECT_EQ(rs.QCOUNT.cols(), VMAX);
 }
 
 TEST(CountBuild, RefusesLinesThatWouldMisplaceQuestions) {

@@ -33,7 +33,7 @@ struct QuizFixture : ProgramBench {
     rs.LPP = 66;
     rs.RLBK.fill('A');
     rs.ALL2.fill(" ");
-    p.cu.NAME4 = "week3";
+    p.rs.NAME4 = "week3";
   }
   // Sets the quiz: the pattern and each position's line (and continuation for SIT and FTV).
   void quiz(const std::string& typ, const std::vector<std::string>& lines,

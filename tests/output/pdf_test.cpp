@@ -51,7 +51,7 @@ void make_packet(Program& p, const CaseRow& c) {
     rs.ALL[x] = lines[k];
     rs.ALL2[x] = more[k];
   }
-  p.cu.NAME4 = "week3";
+  p.rs.NAME4 = "week3";
   create_quiz_file(p);
   for (int q = 0; q < c.num(6); ++q) {
     rs.Q2 = c.num(5) + q;

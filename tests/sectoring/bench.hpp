@@ -31,7 +31,7 @@ struct Bench : ProgramBench {
   RunState& range(int bc, int bv, int ec, int ev, int sectors) {
     rs.BCHAP = bc, rs.BVER = bv, rs.ECHAP = ec, rs.EVER = ev, rs.QMAX = rs.SECTORS = sectors;
     write_count_file(rs, rs.COUNTFILE);
-    range_totals(rs);
+    range_totals(rs, rs.style());
     return rs;
   }
   RunState& rs;

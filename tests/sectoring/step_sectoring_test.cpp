@@ -11,7 +11,7 @@ TEST(SectoringStep, KeysAfterTheTableRepeatsAndStylesThatCannotBeSectored) {
     SCOPED_TRACE(testing::case_name(path, row));
     testing::Bench b(row[4]);
     for (int v = 1; v <= 30; ++v) b.at(4, v, row.num(1), v == 2);
-    b.p.cu.SEC1 = row[0][0];
+    b.p.rs.SEC1 = row[0][0];
     b.rs.QNUM = 20;
     b.rs.FPS[25] = 9;  // left over from an earlier pass with more sectors
     const std::vector<int> r = testing::ints(row[2]);

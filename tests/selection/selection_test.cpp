@@ -49,23 +49,21 @@ class SelectionTest : public ::testing::Test {
     rs.BEFORE = rs.FBEFORE = rs.RBEFORE = rs.OBEFORE = rs.SBEFORE = rs.TEMPF = 3;
     rs.REGFILE = "Acts.b", rs.FTVFILE = "FTV.75", rs.CVFILE = "cv.b", rs.COFILE = "co.b";
     rs.SITFILE = "SIT.TXT";
-    SectorTable RunState::*left[] = {&RunState::QPS, &RunState::FPS, &RunState::RPS, &RunState::OPS,
-                                     &RunState::SPS};
-    SectorTable RunState::*total[] = {&RunState::TQPS, &RunState::TFPS, &RunState::TRPS,
-                                      &RunState::TOPS, &RunState::TSPS};
-    const std::string* files[] = {&rs.REGFILE, &rs.FTVFILE, &rs.CVFILE, &rs.COFILE, &rs.SITFILE};
     const char* texts[] = {"\tWho was it?\tanswer", "", "\tCV\tWhat does it say?\tanswer",
                            "\tCO\tWhere is it said?\tanswer", "\tWho said \"this\"? *someone"};
-    for (size_t k = 0; k < 5; ++k) {
+    for (Kind kind : kAllKinds) {
+      const auto k = static_cast<size_t>(kind);
       std::vector<std::string> lines(3, " 0: 0\tbefore\tx");
       for (int s = 1; s <= rs.SECTORS; ++s) {
-        int n = (rs.*left[k])[s] = (rs.*total[k])[s] = sectors[static_cast<size_t>(s - 1)][k];
+        int n = rs.in_sector[kind][s] = rs.sector_total[kind][s] =
+            sectors[static_cast<size_t>(s - 1)][k];
         for (int i = 1; i <= n; ++i)  // an FTV label's type runs a to e by sector and number
-          lines.push_back(
-              qline(s, i, "").substr(0, 5 + (i > 99)) +
-              (k == 1 ? "\tFT" + std::string(1, "abcde"[(s + i) % 5]) + "\tAnd so on" : texts[k]));
+          lines.push_back(qline(s, i, "").substr(0, 5 + (i > 99)) +
+                          (kind == Kind::Ftv
+                               ? "\tFT" + std::string(1, "abcde"[(s + i) % 5]) + "\tAnd so on"
+                               : texts[k]));
       }
-      dir.write_lines(*files[k], lines);
+      dir.write_lines(rs.question_file(kind), lines);
     }
     make_room_for_sectors(rs);
     rs.MINQZ = rs.MINQZ1 = rs.FQUIZ = rs.FQUIZ1 = 1000;
@@ -215,9 +213,9 @@ TEST_F(SelectionTest, RefusedCombinationGivesEveryQuestionBackAndEscRefusesToo) 
   for (size_t pos : {1, 3, 5, 7}) {
     const SpecialtyKind* k = kind_of(q.pattern[pos - 1]);
     for (int s = 1; s <= 8; ++s) {
-      EXPECT_EQ((rs.*k->remaining)[s], s == q.sector[pos] ? 2 : 3);
+      EXPECT_EQ(rs.in_sector[k->kind][s], s == q.sector[pos] ? 2 : 3);
       for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ((rs.*k->avail)(s, n), s != q.sector[pos] || n != q.number[pos]);
+        EXPECT_EQ(rs.available[k->kind](s, n), s != q.sector[pos] || n != q.number[pos]);
     }
   }
   notes();
