@@ -94,7 +94,8 @@ std::optional<Broken> field_problem(const ConfigUnit& cu, Field f) {
   // A minimum above its maximum: reported at the minimum, whose entry brings it down. A
   // maximum outside its own limits is reported on its own first.
   const Limit* l = limit_of(f);
-  if (l && l->is_lower && number_within(cu, l->partner) && v > cu.*field_spec(l->partner).num)
+  if (l && l->pair == PairEnd::Lower && number_within(cu, l->partner) &&
+      v > cu.*field_spec(l->partner).num)
     return broken;
   return std::nullopt;
 }

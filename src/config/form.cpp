@@ -2,6 +2,7 @@
 
 #include "config/checks.hpp"
 #include "config/form_fields.hpp"
+#include "platform/keys.hpp"
 
 namespace halvorin {
 
@@ -18,9 +19,9 @@ HeaderKey header_line(Console& con) {
   for (;;) {
     con.gotoxy(15, 3);
     int key = con.read_key();
-    if (key == kEnter) return HeaderKey::Save;
-    if (key == kEsc) return HeaderKey::Back;
-    if (key == kDown) {
+    if (key == kKeyEnter) return HeaderKey::Save;
+    if (key == kKeyEsc) return HeaderKey::Back;
+    if (key == kKeyDown) {
       QCON2(con);
       return HeaderKey::Down;
     }
@@ -45,10 +46,10 @@ FormExit run_form(Program& p) {
     }
     switch (header_line(p.con)) {
       case HeaderKey::Save:
-        p.cu.I = kEnter;
+        p.cu.I = kKeyEnter;
         return FormExit::Save;
       case HeaderKey::Back:
-        p.cu.I = kEsc;
+        p.cu.I = kKeyEsc;
         return FormExit::Back;
       case HeaderKey::Down:
         f = Field::BCHAP;

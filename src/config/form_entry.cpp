@@ -4,6 +4,7 @@
 #include "config/form.hpp"
 #include "config/form_fields.hpp"
 #include "config/form_rules.hpp"
+#include "platform/keys.hpp"
 
 namespace halvorin {
 
@@ -31,8 +32,8 @@ void echo(Console& con, int k) {
 // Where a key read while no entry is in progress leads: the header for Esc, a field for a move
 // key the field has, Stay for everything else.
 Field move_before_entry(Field f, int k) {
-  if (k == kEsc) return Field::Header;
-  return is_move_key(k) ? move_for(f, k, false) : Field::Stay;
+  if (k == kKeyEsc) return Field::Header;
+  return is_move_key(k) ? move_for(f, k, KeyUse::Move) : Field::Stay;
 }
 
 Field number_entry(Program& p, Field f) {
@@ -59,7 +60,7 @@ Field number_entry(Program& p, Field f) {
   bool done = (f == Field::BCHAP || f == Field::ECHAP) && value >= 3;
   while (!done) {
     k = con.read_key();
-    if (k == kEsc) {
+    if (k == kKeyEsc) {
       draw_value(con, cu, f);
       return Field::Header;
     }
@@ -78,7 +79,7 @@ Field number_entry(Program& p, Field f) {
   cu.*s.num = value;
   apply_number_rule(p, f);
   if (held == 0) return f;  // ended by its last digit: the cursor stays
-  Field to = move_for(f, held, true);
+  Field to = move_for(f, held, KeyUse::EndEntry);
   return to == Field::Stay ? f : to;
 }
 
@@ -91,9 +92,10 @@ Field name_entry(Program& p, Field f) {
   for (;;) {
     con.gotoxy(s.col, s.row);
     k = con.read_key();
-    if (k == kEsc) return Field::Header;
+    if (k == kKeyEsc) return Field::Header;
     // Left is not a move here: its code is the letter K, which starts a name.
-    if (k == kUp || k == kDown || k == kRight || k == kEnter) return move_for(f, k, false);
+    if (k == kKeyUp || k == kKeyDown || k == kKeyRight || k == kKeyEnter)
+      return move_for(f, k, KeyUse::Move);
     if (is_name_char(k)) break;
   }
   std::string name(1, static_cast<char>(upper(k)));
@@ -107,12 +109,12 @@ Field name_entry(Program& p, Field f) {
     if (static_cast<int>(name.size()) == s.width) {
       // A full name: whatever the key, on to the next field down.
       cu.*s.text = name;
-      return move_for(f, kDown, false);
+      return move_for(f, kKeyDown, KeyUse::Move);
     }
     // The capitals H, P and M are the codes of Up, Down and Right and end the name.
-    if (k == kUp || k == kDown || k == kRight || k == kEnter) {
+    if (k == kKeyUp || k == kKeyDown || k == kKeyRight || k == kKeyEnter) {
       cu.*s.text = name;
-      return move_for(f, k, true);
+      return move_for(f, k, KeyUse::EndEntry);
     }
     if (is_name_char(k)) {
       name += static_cast<char>(k);
@@ -131,7 +133,7 @@ Field letter_entry(Program& p, Field f) {
     con.gotoxy(s.col, s.row);
     int k = con.read_key();
     // Esc and the moves come first: in the Output field a capital P is Down.
-    if (k == kEsc || is_move_key(k)) {
+    if (k == kKeyEsc || is_move_key(k)) {
       Field to = move_before_entry(f, k);
       if (to != Field::Stay) return to;
       continue;

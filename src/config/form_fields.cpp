@@ -10,120 +10,268 @@ namespace {
 
 using F = Field;
 
-FieldSpec number(F id, const char* label, int col, int row, int width, char first, int digits,
-                 int ConfigUnit::*var) {
-  return FieldSpec{id, label, col, row, width, FieldKind::Number, first, digits, var};
+// Where a field waits and how wide it is.
+struct Spot {
+  int col, row, width = 1;
+};
+
+// What starts and ends a typed number: its lowest first digit and its most digits.
+struct Digits {
+  char first_lo;
+  int most;
+};
+
+constexpr FieldSpec number(F id, const char* label, Spot at, Digits typed, int ConfigUnit::*var,
+                           std::optional<Limit> limit = std::nullopt) {
+  return {.id = id,
+          .label = label,
+          .col = at.col,
+          .row = at.row,
+          .width = at.width,
+          .kind = FieldKind::Number,
+          .first_lo = typed.first_lo,
+          .digits = typed.most,
+          .num = var,
+          .limit = limit};
 }
 
-FieldSpec letter(F id, const char* label, int col, int row, char ConfigUnit::*var,
-                 const char* letters) {
-  return FieldSpec{id, label, col, row, 1, FieldKind::Letter, 0, 0, nullptr, var, letters};
+constexpr FieldSpec letter(F id, const char* label, Spot at, char ConfigUnit::*var,
+                           const char* letters) {
+  return {.id = id,
+          .label = label,
+          .col = at.col,
+          .row = at.row,
+          .width = at.width,
+          .kind = FieldKind::Letter,
+          .letter = var,
+          .letters = letters};
 }
 
-FieldSpec text(F id, const char* label, int col, int row, int width, FieldKind kind,
-               std::string ConfigUnit::*var) {
-  return FieldSpec{id, label, col, row, width, kind, 0, 0, nullptr, nullptr, nullptr, var};
+constexpr FieldSpec text(F id, const char* label, Spot at, FieldKind kind,
+                         std::string ConfigUnit::*var) {
+  return {.id = id,
+          .label = label,
+          .col = at.col,
+          .row = at.row,
+          .width = at.width,
+          .kind = kind,
+          .text = var};
 }
 
-// In drawing order, indexed by Field.
-const std::array<FieldSpec, kFieldCount> kFields = {
-    text(F::BBK, "Begin book", 14, 6, 2, FieldKind::Book, &ConfigUnit::BBK),
-    number(F::BCHAP, "Begin Chapter", 27, 6, 2, '1', 2, &ConfigUnit::BCHAP),
-    number(F::BVER, "Begin Ver", 35, 6, 2, '1', 2, &ConfigUnit::BVER),
-    text(F::EBK, "End book", 14, 8, 2, FieldKind::Book, &ConfigUnit::EBK),
-    number(F::ECHAP, "End Chapter", 27, 8, 2, '1', 2, &ConfigUnit::ECHAP),
-    number(F::EVER, "End Ver", 35, 8, 2, '1', 2, &ConfigUnit::EVER),
-    text(F::NAME1, "Name of Quiz Style", 27, 10, 10, FieldKind::Name, &ConfigUnit::NAME1),
-    text(F::NAME4, "Name of Output File", 27, 12, 10, FieldKind::Name, &ConfigUnit::NAME4),
-    number(F::LPP, "Lines/Pg", 15, 14, 3, '0', 3, &ConfigUnit::LPP),
-    letter(F::OUT, "Output", 36, 14, &ConfigUnit::OUT, "CPT"),
-    number(F::QMAX, "Questions per pack", 35, 16, 2, '1', 2, &ConfigUnit::QMAX),
-    number(F::AB, "A and B Questions begin on", 35, 18, 2, '1', 2, &ConfigUnit::AB),
-    number(F::SPEARLY, "Specialties may appear", 28, 20, 2, '1', 2, &ConfigUnit::SPEARLY),
-    number(F::SPLATE, "Specialties may appear to", 35, 20, 2, '1', 2, &ConfigUnit::SPLATE),
-    number(F::IPC, "Pct Int", 15, 22, 3, '0', 3, &ConfigUnit::IPC),
-    letter(F::INDX, "Reindex", 36, 22, &ConfigUnit::INDX, "YN"),
-    number(F::QNUM, "Number of Quizzes in this Run", 72, 6, 3, '1', 3, &ConfigUnit::QNUM),
-    letter(F::SEC1, "Sector by", 74, 8, &ConfigUnit::SEC1, "CVQ"),
-    number(F::REPEATPCT, "Percent Eligible for Repeats", 72, 10, 3, '0', 3, &ConfigUnit::REPEATPCT),
-    number(F::SPMIN, "Total Min", 64, 14, 2, '0', 2, &ConfigUnit::SPMIN),
-    number(F::SPMAX, "Total Max", 73, 14, 2, '0', 2, &ConfigUnit::SPMAX),
-    number(F::FMIN, "FTV Type Min", 64, 15, 2, '0', 2, &ConfigUnit::FMIN),
-    number(F::FMAX, "FTV Type Max", 73, 15, 2, '0', 2, &ConfigUnit::FMAX),
-    number(F::RMIN, "CV Ref Min", 64, 16, 2, '0', 2, &ConfigUnit::RMIN),
-    number(F::RMAX, "CV Ref Max", 73, 16, 2, '0', 2, &ConfigUnit::RMAX),
-    number(F::OMIN, "CO Ref Min", 64, 17, 2, '0', 2, &ConfigUnit::OMIN),
-    number(F::OMAX, "CO Ref Max", 73, 17, 2, '0', 2, &ConfigUnit::OMAX),
-    number(F::SMIN, "Situation Min", 64, 18, 2, '0', 2, &ConfigUnit::SMIN),
-    number(F::SMAX, "Situation Max", 73, 18, 2, '0', 2, &ConfigUnit::SMAX),
-    number(F::PRIMPCT, "Pct Prim FTV", 56, 20, 3, '0', 3, &ConfigUnit::PRIMPCT),
-    letter(F::REGLST, "Reg", 74, 20, &ConfigUnit::REGLST, "ABC"),
-    letter(F::SETSPC, "Set Specialty Quest nos", 74, 22, &ConfigUnit::SETSPC, "YN"),
+// In drawing order, indexed by Field. The quizzes of a run fill the pattern table, and the
+// questions of a quiz (with the last place a specialty may take) its sectors.
+constexpr std::array<FieldSpec, kFieldCount> kFields = {
+    text(F::BBK, "Begin book", {.col = 14, .row = 6, .width = 2}, FieldKind::Book,
+         &ConfigUnit::BBK),
+    number(F::BCHAP, "Begin Chapter", {.col = 27, .row = 6, .width = 2},
+           {.first_lo = '1', .most = 2}, &ConfigUnit::BCHAP),
+    number(F::BVER, "Begin Ver", {.col = 35, .row = 6, .width = 2}, {.first_lo = '1', .most = 2},
+           &ConfigUnit::BVER),
+    text(F::EBK, "End book", {.col = 14, .row = 8, .width = 2}, FieldKind::Book, &ConfigUnit::EBK),
+    number(F::ECHAP, "End Chapter", {.col = 27, .row = 8, .width = 2}, {.first_lo = '1', .most = 2},
+           &ConfigUnit::ECHAP),
+    number(F::EVER, "End Ver", {.col = 35, .row = 8, .width = 2}, {.first_lo = '1', .most = 2},
+           &ConfigUnit::EVER),
+    text(F::NAME1, "Name of Quiz Style", {.col = 27, .row = 10, .width = 10}, FieldKind::Name,
+         &ConfigUnit::NAME1),
+    text(F::NAME4, "Name of Output File", {.col = 27, .row = 12, .width = 10}, FieldKind::Name,
+         &ConfigUnit::NAME4),
+    number(F::LPP, "Lines/Pg", {.col = 15, .row = 14, .width = 3}, {.first_lo = '0', .most = 3},
+           &ConfigUnit::LPP, Limit{.lo = 18, .hi = 500}),
+    letter(F::OUT, "Output", {.col = 36, .row = 14}, &ConfigUnit::OUT, "CPT"),
+    number(F::QMAX, "Questions per pack", {.col = 35, .row = 16, .width = 2},
+           {.first_lo = '1', .most = 2}, &ConfigUnit::QMAX, Limit{.lo = 1, .hi = SCMAX}),
+    number(F::AB, "A and B Questions begin on", {.col = 35, .row = 18, .width = 2},
+           {.first_lo = '1', .most = 2}, &ConfigUnit::AB, Limit{.lo = 1, .hi = 99}),
+    number(F::SPEARLY, "Specialties may appear", {.col = 28, .row = 20, .width = 2},
+           {.first_lo = '1', .most = 2}, &ConfigUnit::SPEARLY,
+           Limit{.lo = 1, .hi = 10, .partner = F::SPLATE, .pair = PairEnd::Lower}),
+    number(F::SPLATE, "Specialties may appear to", {.col = 35, .row = 20, .width = 2},
+           {.first_lo = '1', .most = 2}, &ConfigUnit::SPLATE,
+           Limit{.lo = 1, .hi = SCMAX, .partner = F::SPEARLY, .pair = PairEnd::Upper}),
+    number(F::IPC, "Pct Int", {.col = 15, .row = 22, .width = 3}, {.first_lo = '0', .most = 3},
+           &ConfigUnit::IPC, Limit{.lo = 0, .hi = 100}),
+    letter(F::INDX, "Reindex", {.col = 36, .row = 22}, &ConfigUnit::INDX, "YN"),
+    number(F::QNUM, "Number of Quizzes in this Run", {.col = 72, .row = 6, .width = 3},
+           {.first_lo = '1', .most = 3}, &ConfigUnit::QNUM, Limit{.lo = 1, .hi = QQZ}),
+    letter(F::SEC1, "Sector by", {.col = 74, .row = 8}, &ConfigUnit::SEC1, "CVQ"),
+    number(F::REPEATPCT, "Percent Eligible for Repeats", {.col = 72, .row = 10, .width = 3},
+           {.first_lo = '0', .most = 3}, &ConfigUnit::REPEATPCT, Limit{.lo = 0, .hi = 100}),
+    number(F::SPMIN, "Total Min", {.col = 64, .row = 14, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::SPMIN,
+           Limit{.lo = 0, .hi = 20, .partner = F::SPMAX, .pair = PairEnd::Lower}),
+    number(F::SPMAX, "Total Max", {.col = 73, .row = 14, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::SPMAX,
+           Limit{.lo = 0, .hi = 20, .partner = F::SPMIN, .pair = PairEnd::Upper}),
+    number(F::FMIN, "FTV Type Min", {.col = 64, .row = 15, .width = 2},
+           {.first_lo = '0', .most = 2}, &ConfigUnit::FMIN,
+           Limit{.lo = 0, .hi = 10, .partner = F::FMAX, .pair = PairEnd::Lower}),
+    number(F::FMAX, "FTV Type Max", {.col = 73, .row = 15, .width = 2},
+           {.first_lo = '0', .most = 2}, &ConfigUnit::FMAX,
+           Limit{.lo = 0, .hi = 10, .partner = F::FMIN, .pair = PairEnd::Upper}),
+    number(F::RMIN, "CV Ref Min", {.col = 64, .row = 16, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::RMIN, Limit{.lo = 0, .hi = 10, .partner = F::RMAX, .pair = PairEnd::Lower}),
+    number(F::RMAX, "CV Ref Max", {.col = 73, .row = 16, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::RMAX, Limit{.lo = 0, .hi = 10, .partner = F::RMIN, .pair = PairEnd::Upper}),
+    number(F::OMIN, "CO Ref Min", {.col = 64, .row = 17, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::OMIN, Limit{.lo = 0, .hi = 10, .partner = F::OMAX, .pair = PairEnd::Lower}),
+    number(F::OMAX, "CO Ref Max", {.col = 73, .row = 17, .width = 2}, {.first_lo = '0', .most = 2},
+           &ConfigUnit::OMAX, Limit{.lo = 0, .hi = 10, .partner = F::OMIN, .pair = PairEnd::Upper}),
+    number(F::SMIN, "Situation Min", {.col = 64, .row = 18, .width = 2},
+           {.first_lo = '0', .most = 2}, &ConfigUnit::SMIN,
+           Limit{.lo = 0, .hi = 10, .partner = F::SMAX, .pair = PairEnd::Lower}),
+    number(F::SMAX, "Situation Max", {.col = 73, .row = 18, .width = 2},
+           {.first_lo = '0', .most = 2}, &ConfigUnit::SMAX,
+           Limit{.lo = 0, .hi = 10, .partner = F::SMIN, .pair = PairEnd::Upper}),
+    number(F::PRIMPCT, "Pct Prim FTV", {.col = 56, .row = 20, .width = 3},
+           {.first_lo = '0', .most = 3}, &ConfigUnit::PRIMPCT, Limit{.lo = 0, .hi = 100}),
+    letter(F::REGLST, "Reg", {.col = 74, .row = 20}, &ConfigUnit::REGLST, "ABC"),
+    letter(F::SETSPC, "Set Specialty Quest nos", {.col = 74, .row = 22}, &ConfigUnit::SETSPC, "YN"),
 };
 
 constexpr F H = F::Header, S = F::Stay;
 
-// Up, Down, Enter, Left, Right; then the same keys when they end a typed entry. The name
-// fields never move on Left: there it is the letter K.
-const std::array<FieldMoves, kFieldCount> kMoves = {{
-    /* BBK */ {H, F::EBK, F::EBK, S, F::BCHAP, H, F::EBK, F::EBK, S, F::BCHAP},
-    /* BCHAP */ {H, F::ECHAP, F::ECHAP, F::BBK, F::BVER, H, F::ECHAP, F::ECHAP, F::BBK, F::BVER},
-    /* BVER */ {H, F::EVER, F::EVER, F::BCHAP, F::QNUM, H, F::EVER, F::EVER, F::BCHAP, S},
-    /* EBK */ {F::BBK, F::NAME1, F::NAME1, S, F::ECHAP, F::BBK, F::NAME1, F::NAME1, S, F::ECHAP},
-    /* ECHAP */
-    {F::BCHAP, F::NAME1, F::NAME1, F::EBK, F::EVER, F::BCHAP, F::NAME1, F::NAME1, F::EBK, F::NAME1},
-    /* EVER */
-    {F::BVER, F::NAME1, F::NAME1, F::ECHAP, F::SEC1, F::BVER, F::NAME1, F::NAME1, F::ECHAP, S},
-    /* NAME1 */
-    {F::ECHAP, F::NAME4, F::NAME4, S, F::REPEATPCT, F::ECHAP, F::NAME4, F::NAME4, S, F::REPEATPCT},
-    /* NAME4 */ {F::NAME1, F::OUT, F::OUT, S, F::SPMIN, F::NAME1, F::OUT, F::OUT, S, F::FMIN},
-    /* LPP */ {F::NAME4, F::QMAX, F::OUT, S, F::OUT, F::NAME4, F::QMAX, F::OUT, S, F::OUT},
-    /* OUT */
-    {F::NAME4, F::QMAX, F::QMAX, F::LPP, F::SPMIN, F::NAME4, F::QMAX, F::QMAX, F::LPP, F::SPMIN},
-    /* QMAX */ {F::OUT, F::AB, F::AB, S, F::RMIN, F::OUT, F::AB, F::AB, S, F::RMIN},
-    /* AB */ {F::QMAX, F::SPLATE, F::SPLATE, S, F::SMIN, F::QMAX, F::SPLATE, F::SPLATE, S, F::SMIN},
-    /* SPEARLY */
-    {F::AB, F::IPC, F::IPC, F::AB, F::SPLATE, F::AB, F::IPC, F::IPC, F::AB, F::SPLATE},
-    /* SPLATE */
-    {F::AB, F::INDX, F::INDX, F::SPEARLY, F::PRIMPCT, F::AB, F::IPC, F::IPC, F::SPEARLY,
-     F::PRIMPCT},
-    /* IPC */ {F::SPEARLY, F::QNUM, F::INDX, S, F::INDX, F::AB, F::QNUM, F::INDX, S, F::INDX},
-    /* INDX */
-    {F::SPLATE, F::QNUM, F::QNUM, F::IPC, F::SETSPC, F::SPLATE, F::QNUM, F::QNUM, F::IPC,
-     F::SETSPC},
-    /* QNUM */ {H, F::SEC1, F::SEC1, F::BVER, S, H, F::SEC1, F::SEC1, F::BVER, S},
-    /* SEC1 */
-    {F::QNUM, F::REPEATPCT, F::REPEATPCT, F::EVER, S, F::QNUM, F::REPEATPCT, F::REPEATPCT, F::EVER,
-     S},
-    /* REPEATPCT */
-    {F::SEC1, F::SPMAX, F::FMAX, F::NAME1, S, F::SEC1, F::SPMAX, S, F::NAME1, S},
-    /* SPMIN */
-    {F::REPEATPCT, F::FMIN, F::FMIN, F::OUT, F::SPMAX, F::REPEATPCT, F::FMIN, F::FMIN, F::OUT,
-     F::SPMAX},
-    /* SPMAX */
-    {F::REPEATPCT, F::FMAX, F::FMAX, F::SPMIN, S, F::REPEATPCT, F::FMAX, F::FMAX, F::SPMIN, S},
-    /* FMIN */
-    {F::SPMIN, F::RMIN, F::RMIN, F::OUT, F::FMAX, F::SPMIN, F::RMIN, F::RMIN, F::OUT, F::FMAX},
-    /* FMAX */ {F::SPMAX, F::RMAX, F::RMAX, F::FMIN, S, F::SPMAX, F::RMAX, F::RMAX, F::FMIN, S},
-    /* RMIN */
-    {F::FMIN, F::OMIN, F::OMIN, F::QMAX, F::RMAX, F::FMIN, F::OMIN, F::OMIN, F::OUT, F::RMAX},
-    /* RMAX */ {F::FMAX, F::OMAX, F::OMAX, F::RMIN, S, F::FMAX, F::OMAX, F::OMAX, F::RMIN, S},
-    /* OMIN */
-    {F::RMIN, F::SMIN, F::SMIN, F::QMAX, F::OMAX, F::RMIN, F::SMIN, F::SMIN, F::QMAX, F::OMAX},
-    /* OMAX */ {F::RMAX, F::SMAX, F::SMAX, F::OMIN, S, F::RMAX, F::SMAX, F::SMAX, F::OMIN, S},
-    /* SMIN */
-    {F::OMIN, F::PRIMPCT, F::PRIMPCT, F::AB, F::SMAX, F::OMIN, F::PRIMPCT, F::PRIMPCT, F::AB,
-     F::SMAX},
-    /* SMAX */
-    {F::OMAX, F::REGLST, F::REGLST, F::SMIN, S, F::OMAX, F::SETSPC, F::SETSPC, F::SMIN, S},
-    /* PRIMPCT */
-    {F::SMIN, F::SETSPC, F::SETSPC, F::SPLATE, F::REGLST, F::SMIN, F::SETSPC, F::SETSPC, F::SPLATE,
-     F::REGLST},
-    /* REGLST */
-    {F::SMAX, F::SETSPC, F::SETSPC, F::PRIMPCT, S, F::SMAX, F::SETSPC, F::SETSPC, F::PRIMPCT, S},
-    /* SETSPC */
-    {F::REGLST, F::BCHAP, F::BCHAP, F::INDX, S, F::REGLST, F::BCHAP, F::BCHAP, F::INDX, S},
+// The name fields never move on Left: there it is the letter K.
+constexpr std::array<FieldMoves, kFieldCount> kMoves = {{
+    {.from = F::BBK,
+     .plain = {.up = H, .down = F::EBK, .enter = F::EBK, .left = S, .right = F::BCHAP},
+     .typed = {.up = H, .down = F::EBK, .enter = F::EBK, .left = S, .right = F::BCHAP}},
+    {.from = F::BCHAP,
+     .plain = {.up = H, .down = F::ECHAP, .enter = F::ECHAP, .left = F::BBK, .right = F::BVER},
+     .typed = {.up = H, .down = F::ECHAP, .enter = F::ECHAP, .left = F::BBK, .right = F::BVER}},
+    {.from = F::BVER,
+     .plain = {.up = H, .down = F::EVER, .enter = F::EVER, .left = F::BCHAP, .right = F::QNUM},
+     .typed = {.up = H, .down = F::EVER, .enter = F::EVER, .left = F::BCHAP, .right = S}},
+    {.from = F::EBK,
+     .plain = {.up = F::BBK, .down = F::NAME1, .enter = F::NAME1, .left = S, .right = F::ECHAP},
+     .typed = {.up = F::BBK, .down = F::NAME1, .enter = F::NAME1, .left = S, .right = F::ECHAP}},
+    {.from = F::ECHAP,
+     .plain =
+         {.up = F::BCHAP, .down = F::NAME1, .enter = F::NAME1, .left = F::EBK, .right = F::EVER},
+     .typed =
+         {.up = F::BCHAP, .down = F::NAME1, .enter = F::NAME1, .left = F::EBK, .right = F::NAME1}},
+    {.from = F::EVER,
+     .plain =
+         {.up = F::BVER, .down = F::NAME1, .enter = F::NAME1, .left = F::ECHAP, .right = F::SEC1},
+     .typed = {.up = F::BVER, .down = F::NAME1, .enter = F::NAME1, .left = F::ECHAP, .right = S}},
+    {.from = F::NAME1,
+     .plain =
+         {.up = F::ECHAP, .down = F::NAME4, .enter = F::NAME4, .left = S, .right = F::REPEATPCT},
+     .typed =
+         {.up = F::ECHAP, .down = F::NAME4, .enter = F::NAME4, .left = S, .right = F::REPEATPCT}},
+    {.from = F::NAME4,
+     .plain = {.up = F::NAME1, .down = F::OUT, .enter = F::OUT, .left = S, .right = F::SPMIN},
+     .typed = {.up = F::NAME1, .down = F::OUT, .enter = F::OUT, .left = S, .right = F::FMIN}},
+    {.from = F::LPP,
+     .plain = {.up = F::NAME4, .down = F::QMAX, .enter = F::OUT, .left = S, .right = F::OUT},
+     .typed = {.up = F::NAME4, .down = F::QMAX, .enter = F::OUT, .left = S, .right = F::OUT}},
+    {.from = F::OUT,
+     .plain =
+         {.up = F::NAME4, .down = F::QMAX, .enter = F::QMAX, .left = F::LPP, .right = F::SPMIN},
+     .typed =
+         {.up = F::NAME4, .down = F::QMAX, .enter = F::QMAX, .left = F::LPP, .right = F::SPMIN}},
+    {.from = F::QMAX,
+     .plain = {.up = F::OUT, .down = F::AB, .enter = F::AB, .left = S, .right = F::RMIN},
+     .typed = {.up = F::OUT, .down = F::AB, .enter = F::AB, .left = S, .right = F::RMIN}},
+    {.from = F::AB,
+     .plain = {.up = F::QMAX, .down = F::SPLATE, .enter = F::SPLATE, .left = S, .right = F::SMIN},
+     .typed = {.up = F::QMAX, .down = F::SPLATE, .enter = F::SPLATE, .left = S, .right = F::SMIN}},
+    {.from = F::SPEARLY,
+     .plain = {.up = F::AB, .down = F::IPC, .enter = F::IPC, .left = F::AB, .right = F::SPLATE},
+     .typed = {.up = F::AB, .down = F::IPC, .enter = F::IPC, .left = F::AB, .right = F::SPLATE}},
+    {.from = F::SPLATE,
+     .plain =
+         {.up = F::AB, .down = F::INDX, .enter = F::INDX, .left = F::SPEARLY, .right = F::PRIMPCT},
+     .typed =
+         {.up = F::AB, .down = F::IPC, .enter = F::IPC, .left = F::SPEARLY, .right = F::PRIMPCT}},
+    {.from = F::IPC,
+     .plain = {.up = F::SPEARLY, .down = F::QNUM, .enter = F::INDX, .left = S, .right = F::INDX},
+     .typed = {.up = F::AB, .down = F::QNUM, .enter = F::INDX, .left = S, .right = F::INDX}},
+    {.from = F::INDX,
+     .plain =
+         {.up = F::SPLATE, .down = F::QNUM, .enter = F::QNUM, .left = F::IPC, .right = F::SETSPC},
+     .typed =
+         {.up = F::SPLATE, .down = F::QNUM, .enter = F::QNUM, .left = F::IPC, .right = F::SETSPC}},
+    {.from = F::QNUM,
+     .plain = {.up = H, .down = F::SEC1, .enter = F::SEC1, .left = F::BVER, .right = S},
+     .typed = {.up = H, .down = F::SEC1, .enter = F::SEC1, .left = F::BVER, .right = S}},
+    {.from = F::SEC1,
+     .plain =
+         {.up = F::QNUM, .down = F::REPEATPCT, .enter = F::REPEATPCT, .left = F::EVER, .right = S},
+     .typed =
+         {.up = F::QNUM, .down = F::REPEATPCT, .enter = F::REPEATPCT, .left = F::EVER, .right = S}},
+    {.from = F::REPEATPCT,
+     .plain = {.up = F::SEC1, .down = F::SPMAX, .enter = F::FMAX, .left = F::NAME1, .right = S},
+     .typed = {.up = F::SEC1, .down = F::SPMAX, .enter = S, .left = F::NAME1, .right = S}},
+    {.from = F::SPMIN,
+     .plain =
+         {.up = F::REPEATPCT, .down = F::FMIN, .enter = F::FMIN, .left = F::OUT, .right = F::SPMAX},
+     .typed = {.up = F::REPEATPCT,
+               .down = F::FMIN,
+               .enter = F::FMIN,
+               .left = F::OUT,
+               .right = F::SPMAX}},
+    {.from = F::SPMAX,
+     .plain = {.up = F::REPEATPCT, .down = F::FMAX, .enter = F::FMAX, .left = F::SPMIN, .right = S},
+     .typed =
+         {.up = F::REPEATPCT, .down = F::FMAX, .enter = F::FMAX, .left = F::SPMIN, .right = S}},
+    {.from = F::FMIN,
+     .plain = {.up = F::SPMIN, .down = F::RMIN, .enter = F::RMIN, .left = F::OUT, .right = F::FMAX},
+     .typed =
+         {.up = F::SPMIN, .down = F::RMIN, .enter = F::RMIN, .left = F::OUT, .right = F::FMAX}},
+    {.from = F::FMAX,
+     .plain = {.up = F::SPMAX, .down = F::RMAX, .enter = F::RMAX, .left = F::FMIN, .right = S},
+     .typed = {.up = F::SPMAX, .down = F::RMAX, .enter = F::RMAX, .left = F::FMIN, .right = S}},
+    {.from = F::RMIN,
+     .plain = {.up = F::FMIN, .down = F::OMIN, .enter = F::OMIN, .left = F::QMAX, .right = F::RMAX},
+     .typed = {.up = F::FMIN, .down = F::OMIN, .enter = F::OMIN, .left = F::OUT, .right = F::RMAX}},
+    {.from = F::RMAX,
+     .plain = {.up = F::FMAX, .down = F::OMAX, .enter = F::OMAX, .left = F::RMIN, .right = S},
+     .typed = {.up = F::FMAX, .down = F::OMAX, .enter = F::OMAX, .left = F::RMIN, .right = S}},
+    {.from = F::OMIN,
+     .plain = {.up = F::RMIN, .down = F::SMIN, .enter = F::SMIN, .left = F::QMAX, .right = F::OMAX},
+     .typed =
+         {.up = F::RMIN, .down = F::SMIN, .enter = F::SMIN, .left = F::QMAX, .right = F::OMAX}},
+    {.from = F::OMAX,
+     .plain = {.up = F::RMAX, .down = F::SMAX, .enter = F::SMAX, .left = F::OMIN, .right = S},
+     .typed = {.up = F::RMAX, .down = F::SMAX, .enter = F::SMAX, .left = F::OMIN, .right = S}},
+    {.from = F::SMIN,
+     .plain =
+         {.up = F::OMIN, .down = F::PRIMPCT, .enter = F::PRIMPCT, .left = F::AB, .right = F::SMAX},
+     .typed =
+         {.up = F::OMIN, .down = F::PRIMPCT, .enter = F::PRIMPCT, .left = F::AB, .right = F::SMAX}},
+    {.from = F::SMAX,
+     .plain = {.up = F::OMAX, .down = F::REGLST, .enter = F::REGLST, .left = F::SMIN, .right = S},
+     .typed = {.up = F::OMAX, .down = F::SETSPC, .enter = F::SETSPC, .left = F::SMIN, .right = S}},
+    {.from = F::PRIMPCT,
+     .plain = {.up = F::SMIN,
+               .down = F::SETSPC,
+               .enter = F::SETSPC,
+               .left = F::SPLATE,
+               .right = F::REGLST},
+     .typed = {.up = F::SMIN,
+               .down = F::SETSPC,
+               .enter = F::SETSPC,
+               .left = F::SPLATE,
+               .right = F::REGLST}},
+    {.from = F::REGLST,
+     .plain =
+         {.up = F::SMAX, .down = F::SETSPC, .enter = F::SETSPC, .left = F::PRIMPCT, .right = S},
+     .typed =
+         {.up = F::SMAX, .down = F::SETSPC, .enter = F::SETSPC, .left = F::PRIMPCT, .right = S}},
+    {.from = F::SETSPC,
+     .plain = {.up = F::REGLST, .down = F::BCHAP, .enter = F::BCHAP, .left = F::INDX, .right = S},
+     .typed = {.up = F::REGLST, .down = F::BCHAP, .enter = F::BCHAP, .left = F::INDX, .right = S}},
 }};
+
+// Each row sits at its field's index.
+constexpr bool in_field_order() {
+  for (size_t i = 0; i < kFields.size(); ++i)
+    if (static_cast<size_t>(kFields[i].id) != i || static_cast<size_t>(kMoves[i].from) != i)
+      return false;
+  return true;
+}
+static_assert(in_field_order());
 
 size_t index_of(Field f) {
   int i = static_cast<int>(f);
@@ -135,19 +283,20 @@ size_t index_of(Field f) {
 
 const FieldSpec& field_spec(Field f) { return kFields[index_of(f)]; }
 
-Field move_for(Field f, int key, bool typed) {
-  const FieldMoves& m = kMoves[index_of(f)];
+Field move_for(Field f, int key, KeyUse use) {
+  const FieldMoves& row = kMoves[index_of(f)];
+  const Moves& m = use == KeyUse::EndEntry ? row.typed : row.plain;
   switch (key) {
-    case kUp:
-      return typed ? m.typed_up : m.up;
-    case kDown:
-      return typed ? m.typed_down : m.down;
-    case kEnter:
-      return typed ? m.typed_enter : m.enter;
-    case kLeft:
-      return typed ? m.typed_left : m.left;
-    case kRight:
-      return typed ? m.typed_right : m.right;
+    case kKeyUp:
+      return m.up;
+    case kKeyDown:
+      return m.down;
+    case kKeyEnter:
+      return m.enter;
+    case kKeyLeft:
+      return m.left;
+    case kKeyRight:
+      return m.right;
     default:
       return Field::Stay;
   }

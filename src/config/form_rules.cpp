@@ -18,34 +18,12 @@ struct PrimBand {
 };
 
 constexpr PrimBand kPrimBands[] = {
-    {97, 100, 0}, {91, 96, 99}, {88, 90, 0}, {81, 87, 89}, {78, 80, 0}, {71, 77, 79},
-    {68, 70, 0},  {61, 67, 69}, {57, 60, 0}, {54, 56, 59}, {51, 53, 0},
-};
-
-constexpr Field kNone = Field::Stay;
-
-// Limits of the number fields, and the field each is kept in order with. Primary FTV has its
-// own rule after entry; its limits are those of a percentage.
-constexpr Limit kLimits[] = {
-    {Field::LPP, 18, 500, kNone, false},
-    {Field::QMAX, 1, 30, kNone, false},
-    {Field::AB, 1, 99, kNone, false},
-    {Field::SPEARLY, 1, 10, Field::SPLATE, true},
-    {Field::SPLATE, 1, 30, Field::SPEARLY, false},
-    {Field::IPC, 0, 100, kNone, false},
-    {Field::QNUM, 1, 150, kNone, false},
-    {Field::REPEATPCT, 0, 100, kNone, false},
-    {Field::SPMIN, 0, 20, Field::SPMAX, true},
-    {Field::SPMAX, 0, 20, Field::SPMIN, false},
-    {Field::FMIN, 0, 10, Field::FMAX, true},
-    {Field::FMAX, 0, 10, Field::FMIN, false},
-    {Field::RMIN, 0, 10, Field::RMAX, true},
-    {Field::RMAX, 0, 10, Field::RMIN, false},
-    {Field::OMIN, 0, 10, Field::OMAX, true},
-    {Field::OMAX, 0, 10, Field::OMIN, false},
-    {Field::SMIN, 0, 10, Field::SMAX, true},
-    {Field::SMAX, 0, 10, Field::SMIN, false},
-    {Field::PRIMPCT, 0, 100, kNone, false},
+    {.lo = 97, .hi = 100, .stored = 0}, {.lo = 91, .hi = 96, .stored = 99},
+    {.lo = 88, .hi = 90, .stored = 0},  {.lo = 81, .hi = 87, .stored = 89},
+    {.lo = 78, .hi = 80, .stored = 0},  {.lo = 71, .hi = 77, .stored = 79},
+    {.lo = 68, .hi = 70, .stored = 0},  {.lo = 61, .hi = 67, .stored = 69},
+    {.lo = 57, .hi = 60, .stored = 0},  {.lo = 54, .hi = 56, .stored = 59},
+    {.lo = 51, .hi = 53, .stored = 0},
 };
 
 // Lowers the stored verse to the chapter's last verse and redraws it when it changed.
@@ -136,7 +114,7 @@ void apply_number_rule(Program& p, Field f) {
           // A partner outside its own limits (a hand-edited style) is not copied over: the
           // pair is kept in order against the nearest value the partner could hold.
           int bound = std::clamp(cu.*field_spec(l->partner).num, other->lo, other->hi);
-          v = l->is_lower ? std::min(v, bound) : std::max(v, bound);
+          v = l->pair == PairEnd::Lower ? std::min(v, bound) : std::max(v, bound);
         }
       }
       break;
@@ -145,9 +123,9 @@ void apply_number_rule(Program& p, Field f) {
 }
 
 const Limit* limit_of(Field f) {
-  for (const Limit& l : kLimits)
-    if (l.f == f) return &l;
-  return nullptr;
+  if (f == Field::Stay || f == Field::Header) return nullptr;
+  const std::optional<Limit>& l = field_spec(f).limit;
+  return l ? &*l : nullptr;
 }
 
 }  // namespace halvorin

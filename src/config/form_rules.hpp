@@ -4,16 +4,8 @@
 
 namespace halvorin {
 
-// A number field's limits and the field it is kept in order with: a minimum may not pass its
-// maximum, and the other way round.
-struct Limit {
-  Field f;
-  int lo, hi;
-  Field partner;  // Stay when there is none
-  bool is_lower;  // this field is the lower one of the pair
-};
-
-// The limits of a number field (not the chapter and verse fields), or null.
+// The limits of a number field (not the chapter and verse fields), or null; null for Stay and
+// Header too.
 const Limit* limit_of(Field f);
 // Applies the field's rule after an entry to the value just stored and redraws every value it
 // changed.

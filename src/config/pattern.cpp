@@ -114,12 +114,15 @@ void show_refusal(Console& con, const std::string& why) {
   con.wait_enter();
 }
 
+// How a count is drawn: once per try, or by the midpoint rule.
+enum class Draw { Once, Midpoint };
+
 // Draws random(max + 1) until it reaches min; the midpoint rule redraws once any first draw that
 // misses (max + min) / 2, so the counts lean towards the middle. False when the bound runs out.
-bool draw_count(Program& p, int max, int min, bool midpoint, int& out) {
+bool draw_count(Program& p, int max, int min, Draw draw, int& out) {
   for (long n = 0; n < kValueDrawBound; ++n) {
     out = p.random(max + 1);
-    if (midpoint && 2 * out != max + min) out = p.random(max + 1);
+    if (draw == Draw::Midpoint && 2 * out != max + min) out = p.random(max + 1);
     if (out >= min) return true;
   }
   return false;
@@ -130,22 +133,23 @@ bool generate_pattern(Program& p) {
   ConfigUnit& cu = p.cu;
   const int window = cu.SPLATE - cu.SPEARLY + 1;
   // The question after the window, when the quiz and the pattern have one.
-  const bool room_after = cu.SPLATE < std::min(cu.QMAX, kPatternLength);
+  const AfterWindow after =
+      cu.SPLATE < std::min(cu.QMAX, kPatternLength) ? AfterWindow::Room : AfterWindow::NoRoom;
   for (int restart = 0; restart < kRestartBound; ++restart) {
     int SPECS = 0;
-    if (!draw_count(p, cu.SPMAX, cu.SPMIN, false, SPECS)) return false;
+    if (!draw_count(p, cu.SPMAX, cu.SPMIN, Draw::Once, SPECS)) return false;
     int FTVS = 0, REFS = 0, ONLYS = 0, SITS = 0;
     long tries = 0;
     do {
       if (++tries > kCountsBound) return false;
-      if (!draw_count(p, cu.FMAX, cu.FMIN, false, FTVS) ||
-          !draw_count(p, cu.RMAX, cu.RMIN, true, REFS) ||
-          !draw_count(p, cu.OMAX, cu.OMIN, true, ONLYS) ||
-          !draw_count(p, cu.SMAX, cu.SMIN, false, SITS))
+      if (!draw_count(p, cu.FMAX, cu.FMIN, Draw::Once, FTVS) ||
+          !draw_count(p, cu.RMAX, cu.RMIN, Draw::Midpoint, REFS) ||
+          !draw_count(p, cu.OMAX, cu.OMIN, Draw::Midpoint, ONLYS) ||
+          !draw_count(p, cu.SMAX, cu.SMIN, Draw::Once, SITS))
         return false;
     } while (FTVS + REFS + ONLYS + SITS != SPECS);
 
-    const Deck deck = build_deck(p, FTVS, REFS, ONLYS, SITS, window, room_after);
+    const Deck deck = build_deck(p, FTVS, REFS, ONLYS, SITS, window, after);
     std::string TYP(kPatternLength, 'n');
     std::string TYP2 = TYP;
     int WLAST = 90;

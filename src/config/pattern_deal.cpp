@@ -23,11 +23,13 @@ struct InsertionRule {
   int k_below;
   int regular_above;
 };
-constexpr InsertionRule kRules[5] = {{0, 0, 0, 0},  // no rule
-                                     {7, 4, 6, 5},
-                                     {7, 5, 8, 2},
-                                     {4, 3, 3, 5},
-                                     {0, 0, 20, 0}};
+constexpr InsertionRule kRules[5] = {
+    {.draw_n = 0, .draw_below = 0, .k_below = 0, .regular_above = 0},  // no rule
+    {.draw_n = 7, .draw_below = 4, .k_below = 6, .regular_above = 5},
+    {.draw_n = 7, .draw_below = 5, .k_below = 8, .regular_above = 2},
+    {.draw_n = 4, .draw_below = 3, .k_below = 3, .regular_above = 5},
+    {.draw_n = 0, .draw_below = 0, .k_below = 20, .regular_above = 0},
+};
 
 // An undealt card of 1..Z, drawn until one is found; the lowest undealt card if the draws run out.
 int draw_undealt(Program& p, int Z, const Table<bool, kPatternLength>& FLAG) {
@@ -50,7 +52,8 @@ int count_specialties(const std::string& typ) {
   return static_cast<int>(std::count_if(typ.begin(), typ.end(), is_specialty));
 }
 
-Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window, bool room_after) {
+Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window,
+                AfterWindow after) {
   Deck deck;
   deck.SPECS = FTVS + REFS + ONLYS + SITS;
   const char* order = "OFRS";
@@ -65,7 +68,7 @@ Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window,
   }
   // A total that fills the window takes a spare regular card where the quiz goes on past the
   // window, so the deal is not the same letters in the same positions for every quiz.
-  const int Z = deck.SPECS < window ? window : deck.SPECS + (room_after ? 1 : 0);
+  const int Z = deck.SPECS < window ? window : deck.SPECS + (after == AfterWindow::Room ? 1 : 0);
   deck.Z = std::clamp(Z, 1, kPatternLength);
   return deck;
 }
@@ -90,10 +93,11 @@ Attempt deal_attempt(Program& p, const Deck& deck, int SPEARLY, int SPLATE) {
   bool LU = false;
   int T = SPEARLY;
   // Positions past the pattern's end are dropped; the count check catches a lost specialty.
-  auto place = [&](char c, bool extra) {
+  enum class Card { Dealt, Inserted };
+  auto place = [&](char c, Card how) {
     if (T >= 1 && T <= kPatternLength) {
       a.TYP[static_cast<size_t>(T - 1)] = c;
-      if (extra) a.inserted[static_cast<size_t>(T - 1)] = '+';
+      if (how == Card::Inserted) a.inserted[static_cast<size_t>(T - 1)] = '+';
     }
     ++T;
   };
@@ -115,7 +119,7 @@ Attempt deal_attempt(Program& p, const Deck& deck, int SPEARLY, int SPLATE) {
     }
     LAST = R;
     FLAG[R] = true;
-    place(card(deck, R), false);
+    place(card(deck, R), Card::Dealt);
     if (card(deck, R) != 'n') {
       LU = false;
       continue;
@@ -133,7 +137,7 @@ Attempt deal_attempt(Program& p, const Deck& deck, int SPEARLY, int SPLATE) {
     LU = true;
     LAST = extra;
     FLAG[extra] = true;
-    place('n', true);
+    place('n', Card::Inserted);
     ++a.K;
   }
   for (int x = std::max(SPEARLY + Z, 1); x <= kPatternLength; ++x)

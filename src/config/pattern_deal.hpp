@@ -24,9 +24,10 @@ struct Deck {
 
 // Lays the blocks in the order F R O S, R F O S or O F R S (SIT always last) and sizes the deck
 // to the window. A total that fills the whole window gets one regular card more when the quiz
-// has a question right after the window (`room_after`), so the specialties may reach it;
-// without that room the deck is the total.
-Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window, bool room_after);
+// has a question right after the window, so the specialties may reach it; without that room the
+// deck is the total.
+enum class AfterWindow { NoRoom, Room };
+Deck build_deck(Program& p, int FTVS, int REFS, int ONLYS, int SITS, int window, AfterWindow after);
 
 // Which of the four extra-regular-card rules applies to a window of SPEARLY..SPLATE holding SPECS
 // specialties (0 when none does, or when there are no specialties).

@@ -4,6 +4,7 @@
 
 #include "config/pattern.hpp"
 #include "config/pattern_deal.hpp"
+#include "platform/keys.hpp"
 
 namespace halvorin {
 
@@ -19,21 +20,25 @@ constexpr const char* kAccept = " Press Enter to accept all patterns";
 constexpr int kWideLetters = 75;
 
 // The two layouts: 30 quizzes in two columns of 30 letters, or 15 in one column of 75.
+enum class Width { Narrow, Wide };
 struct Layout {
-  bool wide;
-  int per_page() const { return wide ? 15 : 30; }
+  Width width;
+  bool wide() const { return width == Width::Wide; }
+  int per_page() const { return wide() ? 15 : 30; }
 };
 
-// Draws the line of a quiz at its place on the page, normal or highlighted; leaves yellow on blue.
-void draw_line(Console& con, const ConfigUnit& cu, Layout layout, int quiz, int place,
-               bool highlighted) {
-  const int col = layout.wide ? 1 : (place <= 15 ? 4 : 42);
+enum class Line { Plain, Highlighted };
+
+// Draws the line of a quiz at its place on the page, plain or highlighted; leaves yellow on blue.
+void draw_line(Console& con, const ConfigUnit& cu, Layout layout, int quiz, int place, Line shown) {
+  const bool highlighted = shown == Line::Highlighted;
+  const int col = layout.wide() ? 1 : (place <= 15 ? 4 : 42);
   con.gotoxy(col, 6 + (place - 1) % 15);
   con.textbackground(highlighted ? 4 : 1);
   con.textcolor(highlighted ? 15 : 14);
-  con.write(fmt_int(quiz, 3) + (layout.wide ? "." : ". "));
+  con.write(fmt_int(quiz, 3) + (layout.wide() ? "." : ". "));
   const std::string pat = cut(cu.PAT[quiz], kPatternLength);
-  const int letters = layout.wide ? kWideLetters : kPatternLength;
+  const int letters = layout.wide() ? kWideLetters : kPatternLength;
   for (int i = 1; i <= letters; ++i) {
     char c = i <= kPatternLength ? at(pat, i) : 'n';
     if (!highlighted) con.textcolor(i % 5 == 0 ? 15 : 14);
@@ -63,7 +68,7 @@ bool review(Program& p, Layout layout) {
   con.writeln();
   con.gotoxy(1, 5);
   con.textcolor(12);
-  if (layout.wide) {
+  if (layout.wide()) {
     con.write(kWideRuler);
   } else {
     con.write(kRuler);
@@ -74,37 +79,37 @@ bool review(Program& p, Layout layout) {
   for (int first = 1; first <= cu.QZ; first += layout.per_page()) {
     const int count = std::min(layout.per_page(), cu.QZ - first + 1);
     for (int place = 1; place <= count; ++place)
-      draw_line(con, cu, layout, first + place - 1, place, false);
+      draw_line(con, cu, layout, first + place - 1, place, Line::Plain);
     con.gotoxy(4, 22);
     con.write(kAccept);
     int place = 1;
-    draw_line(con, cu, layout, first, place, true);
+    draw_line(con, cu, layout, first, place, Line::Highlighted);
     for (;;) {
       int key = con.read_key();
-      if (key == 27) {
-        if (layout.wide) return true;
-        key = 13;
+      if (key == kKeyEsc) {
+        if (layout.wide()) return true;
+        key = kKeyEnter;
       }
-      if (key == 13) break;
+      if (key == kKeyEnter) break;
       const int old = place;
       // Arrow keys arrive as 0 and a scan code; the scan code (or the same capital) acts.
       switch (key) {
-        case 72:
+        case kKeyUp:
           place -= 1;
           break;
-        case 80:
+        case kKeyDown:
           place += 1;
           break;
-        case 75:
+        case kKeyLeft:
           if (place > 15) place -= 15;
           break;
-        case 77:
-          if (!layout.wide && place <= 15 && place + 15 <= count) place += 15;
+        case kKeyRight:
+          if (!layout.wide() && place <= 15 && place + 15 <= count) place += 15;
           break;
-        case 32:
+        case kKeySpace:
           // Limits that made the first patterns make this one too; if not, the old one stays.
           if (SPECPAT(p)) cu.PAT[first + place - 1] = cu.TYP;
-          draw_line(con, cu, layout, first + place - 1, place, true);
+          draw_line(con, cu, layout, first + place - 1, place, Line::Highlighted);
           break;
         default:
           break;
@@ -112,8 +117,8 @@ bool review(Program& p, Layout layout) {
       if (place > count) place = 1;
       if (place < 1) place = count;
       if (place != old) {
-        draw_line(con, cu, layout, first + old - 1, old, false);
-        draw_line(con, cu, layout, first + place - 1, place, true);
+        draw_line(con, cu, layout, first + old - 1, old, Line::Plain);
+        draw_line(con, cu, layout, first + place - 1, place, Line::Highlighted);
       }
     }
     clear_rows(con, 6, 24);
@@ -123,8 +128,8 @@ bool review(Program& p, Layout layout) {
 
 }  // namespace
 
-void WRITESPECS(Program& p) { review(p, Layout{false}); }
+void WRITESPECS(Program& p) { review(p, Layout{.width = Width::Narrow}); }
 
-bool WRITESPECS75(Program& p) { return review(p, Layout{true}); }
+bool WRITESPECS75(Program& p) { return review(p, Layout{.width = Width::Wide}); }
 
 }  // namespace halvorin

@@ -2,6 +2,7 @@
 
 #include "config/form.hpp"
 #include "config/type_screen.hpp"
+#include "platform/keys.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
@@ -14,9 +15,11 @@ constexpr int kVerses[28] = {26, 47, 26, 37, 42, 15, 60, 40, 43, 48, 30, 25, 52,
 // The most lines the style list may hold: its names and "Enter New Specs"; "Exit" makes FILMAX.
 constexpr int kListMax = FILMAX - 1;
 
-void draw_entry(Console& con, const ConfigUnit& cu, int i, bool highlighted) {
+enum class Entry { Plain, Highlighted };
+
+void draw_entry(Console& con, const ConfigUnit& cu, int i, Entry shown) {
   con.gotoxy(33, i + 5);
-  if (highlighted) {
+  if (shown == Entry::Highlighted) {
     con.textbackground(4);
     con.textcolor(15);
   }
@@ -59,7 +62,7 @@ void TOPMENU(Program& p) {
   } while (!in.eof());
   cu.FLS = cu.X - 1;
   cu.FIL[cu.X + 1] = "Exit";
-  for (int i = 1; i <= cu.X + 1; ++i) draw_entry(con, cu, i, false);
+  for (int i = 1; i <= cu.X + 1; ++i) draw_entry(con, cu, i, Entry::Plain);
 }
 
 void CHECKNEW(Program& p) {
@@ -135,8 +138,8 @@ void SPECS2(Program& p, bool) {
     cu.Y = 1;
     int z = cu.Y;
     for (;;) {
-      draw_entry(con, cu, z, false);
-      draw_entry(con, cu, cu.Y, true);
+      draw_entry(con, cu, z, Entry::Plain);
+      draw_entry(con, cu, cu.Y, Entry::Highlighted);
       z = cu.Y;
       int key = con.read_key();
       cu.I = key;
@@ -147,14 +150,14 @@ void SPECS2(Program& p, bool) {
         write_list(list);
         break;  // draw the list again from the file
       }
-      if (key == '8' || key == 72) cu.Y -= 1;
-      if (key == '2' || key == 80) cu.Y += 1;
+      if (key == '8' || key == kKeyUp) cu.Y -= 1;
+      if (key == '2' || key == kKeyDown) cu.Y += 1;
       if (cu.Y == 0) cu.Y = cu.X + 1;
       if (cu.Y == cu.X + 2) cu.Y = 1;
-      if (key != 13) continue;
+      if (key != kKeyEnter) continue;
       con.textbackground(1);
       if (cu.Y == cu.X + 1) {
-        replace_file(kHandOver, {"Exit"}, false);
+        replace_file(kHandOver, {"Exit"}, LastLine::Unended);
         return;
       }
       CHECKNEW(p);

@@ -1,6 +1,7 @@
 #include "config/type_screen.hpp"
 
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 
 namespace halvorin {
 
@@ -108,21 +109,21 @@ void SETSPEC(Program& p) {
   for (;;) {
     con.gotoxy(x, kRow);
     int key = con.read_key();
-    if (key == 75) {  // Left, wrapping to the last number
+    if (key == kKeyLeft) {  // wrapping to the last number
       n -= 1;
       x -= 2;
       if (n < cu.SPEARLY) {
         n = cu.SPLATE;
         x = spc + 2 + 2 * (cu.SPLATE - cu.SPEARLY);
       }
-    } else if (key == 77) {  // Right, wrapping to the first number
+    } else if (key == kKeyRight) {  // wrapping to the first number
       n += 1;
       x += 2;
       if (n > cu.SPLATE) {
         n = cu.SPEARLY;
         x = spc + 2;
       }
-    } else if (key == 13) {
+    } else if (key == kKeyEnter) {
       if (pl.total() == cu.SPMAX) {
         con.textcolor(14);
         con.textbackground(1);

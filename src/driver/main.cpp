@@ -75,7 +75,19 @@ struct Options {
   bool check = false;
   std::string style;  // of --batch or --check-material
   std::string init;   // folder of --init
+  std::string pdf;    // quiz file of --pdf
 };
+
+// What the program does with a command line that holds together.
+enum class Mode { Interactive, Batch, CheckMaterial, Init, Pdf };
+
+Mode mode_of(const Options& opt) {
+  if (!opt.pdf.empty()) return Mode::Pdf;
+  if (!opt.init.empty()) return Mode::Init;
+  if (opt.batch) return Mode::Batch;
+  if (opt.check) return Mode::CheckMaterial;
+  return Mode::Interactive;
+}
 
 int usage_error(const std::string& what) {
   std::cerr << "halvorin: " << what << "\n" << kUsage;
@@ -172,10 +184,9 @@ std::string working_folder() {
   return ec ? std::string(".") : cwd.string();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  Options opt;
+// Reads the command line into `opt`. Returns the status to end with at once (after --help,
+// --version or a usage error), or nothing to go on.
+std::optional<int> parse_command_line(int argc, char** argv, Options& opt) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -204,10 +215,9 @@ int main(int argc, char** argv) {
     } else if (a == "--init") {
       if (!value(opt.init) || opt.init.empty()) return usage_error("--init needs a folder");
     } else if (a == "--pdf") {
-      std::string qui;
-      if (!value(qui) || qui.empty()) return usage_error("--pdf needs a quiz file");
+      if (!value(opt.pdf) || opt.pdf.empty()) return usage_error("--pdf needs a quiz file");
       if (argc != 3) return usage_error("--pdf goes alone");
-      return pdf_of_quiz_file(qui);
+      return std::nullopt;  // nothing follows it
     } else if (a == "--seed") {
       std::string s;
       if (!value(s) || s.empty() || s.size() > 19 ||
@@ -218,31 +228,62 @@ int main(int argc, char** argv) {
       return usage_error("unknown option '" + a + "'");
     }
   }
+  return std::nullopt;
+}
+
+// The options that do not go together, as a usage error, or nothing when they do.
+std::optional<int> combination_error(int argc, const Options& opt) {
+  if (!opt.pdf.empty()) return std::nullopt;
   if (!opt.dump.empty() && opt.keys.empty()) return usage_error("--dump-screen needs --keys");
   if (opt.batch && opt.check) return usage_error("--batch and --check-material go alone");
   if ((opt.batch || opt.check) && !opt.keys.empty())
     return usage_error("--batch and --check-material need no --keys");
   if (opt.check && opt.seed) return usage_error("--check-material draws nothing; --seed is unused");
   if (!opt.init.empty() && argc != 3) return usage_error("--init goes alone");
-  if (!opt.init.empty()) return init_folder(opt.init);
+  return std::nullopt;
+}
 
-  // Files named on the command line are taken relative to where the program was started.
-  std::string dump = opt.dump;
+// The files every run reads, checked before the first screen rather than after a filled-in form
+// (and before the test seam starts counting file operations). The material check reads its own.
+std::optional<int> check_start(const Options& opt) {
+  if (opt.check) return std::nullopt;
+  try {
+    check_league_folder(opt.batch ? StartCheck::Batch : StartCheck::Interactive);
+  } catch (const FileError& e) {
+    std::cerr << "halvorin: " << e.what() << "\n";
+    if (e.file() == kStyleList && e.message().rfind("file not found", 0) == 0)
+      std::cerr << not_a_league_folder_hint(working_folder());
+    return kExitFile;
+  }
+  return std::nullopt;
+}
+
+// What a run takes from the command line before it changes folder: the key script's text and
+// the dump file's full name (files named on the command line are taken relative to where the
+// program was started).
+struct RunInputs {
   std::string keys_text;
+  std::string dump;
+};
+
+// Reads the key script and fixes the dump file's name, then changes to the run's folder and
+// checks the files every run reads. Returns the status to end with when one of these fails.
+std::optional<int> prepare_run(const Options& opt, RunInputs& in) {
+  in.dump = opt.dump;
   if (!opt.keys.empty()) {
-    std::ifstream in(opt.keys, std::ios::binary);
-    if (!in) {
+    std::ifstream file(opt.keys, std::ios::binary);
+    if (!file) {
       std::cerr << "halvorin: " << opt.keys << ":0: cannot open the key script\n";
       return kExitFile;
     }
     std::ostringstream ss;
-    ss << in.rdbuf();
-    keys_text = ss.str();
+    ss << file.rdbuf();
+    in.keys_text = ss.str();
   }
   std::error_code ec;
-  if (!dump.empty()) {
-    auto full = std::filesystem::absolute(dump, ec);
-    if (!ec) dump = full.string();
+  if (!in.dump.empty()) {
+    auto full = std::filesystem::absolute(in.dump, ec);
+    if (!ec) in.dump = full.string();
   }
   std::error_code cd;
   if (!opt.dir.empty()) std::filesystem::current_path(opt.dir, cd);
@@ -251,46 +292,38 @@ int main(int argc, char** argv) {
               << "\n";
     return kExitFile;
   }
+  return check_start(opt);
+}
 
-  // The files every run reads, checked before the first screen rather than after a filled-in
-  // form (and before the test seam below starts counting file operations).
-  if (!opt.check) {
-    try {
-      check_league_folder(opt.batch ? StartCheck::Batch : StartCheck::Interactive);
-    } catch (const FileError& e) {
-      std::cerr << "halvorin: " << e.what() << "\n";
-      if (e.file() == kStyleList && e.message().rfind("file not found", 0) == 0)
-        std::cerr << not_a_league_folder_hint(working_folder());
-      return kExitFile;
-    }
-  }
+std::unique_ptr<Terminal> make_terminal(Mode mode, const Options& opt, const RunInputs& in) {
+  if (mode == Mode::Batch) return std::make_unique<BatchTerminal>(batch_answers());
+  if (mode == Mode::CheckMaterial)
+    return std::make_unique<BatchTerminal>(std::map<std::string, std::string>{});
+  if (!opt.keys.empty())
+    return std::make_unique<ScriptTerminal>(parse_key_script(in.keys_text, opt.keys));
+#ifdef _WIN32
+  return make_console_terminal();
+#else
+  return make_curses_terminal();
+#endif
+}
 
-  // Test seam: HALVORIN_FAULT_AT=n makes the n-th file operation of the run fail.
-  if (const char* fault = std::getenv("HALVORIN_FAULT_AT"); fault && *fault)
-    inject_file_fault(std::strtol(fault, nullptr, 10));
-
+// Runs the screens (or the batch packet, or the material check) to the end and returns the exit
+// status; a failure is told on stderr once the real terminal is back. An interrupt ends the
+// program by its signal, as it would have without the program's handler.
+int run(Mode mode, const Options& opt, const RunInputs& in) {
   std::unique_ptr<Terminal> term;
   std::unique_ptr<Program> program;
   int status = 0;
   int signal_to_raise = 0;
   try {
-    if (opt.batch || opt.check)
-      term = std::make_unique<BatchTerminal>(opt.batch ? batch_answers()
-                                                       : std::map<std::string, std::string>{});
-    else if (!opt.keys.empty())
-      term = std::make_unique<ScriptTerminal>(parse_key_script(keys_text, opt.keys));
-    else
-#ifdef _WIN32
-      term = make_console_terminal();
-#else
-      term = make_curses_terminal();
-#endif
+    term = make_terminal(mode, opt, in);
     program = std::make_unique<Program>(*term, opt.seed ? *opt.seed : Random::clock_seed());
     PrintableOut shown(std::cout.rdbuf());
     std::ostream out(&shown);
-    if (opt.batch)
+    if (mode == Mode::Batch)
       run_batch(*program, opt.style, out);
-    else if (opt.check)
+    else if (mode == Mode::CheckMaterial)
       status = check_material(*program, opt.style, out) == 0 ? 0 : kExitRefused;
     else
       run_program(*program);
@@ -311,7 +344,7 @@ int main(int argc, char** argv) {
     term.reset();
     std::cerr << "halvorin: internal error: " << printable(e.what()) << "\n";
   }
-  if (program && !dump.empty()) dump_screen(program->con, dump);
+  if (program && !in.dump.empty()) dump_screen(program->con, in.dump);
   program.reset();
   term.reset();  // restores the real terminal
   if (signal_to_raise) {
@@ -322,4 +355,22 @@ int main(int argc, char** argv) {
     std::raise(signal_to_raise);
   }
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options opt;
+  if (std::optional<int> status = parse_command_line(argc, argv, opt)) return *status;
+  if (std::optional<int> status = combination_error(argc, opt)) return *status;
+  const Mode mode = mode_of(opt);
+  if (mode == Mode::Pdf) return pdf_of_quiz_file(opt.pdf);
+  if (mode == Mode::Init) return init_folder(opt.init);
+
+  RunInputs in;
+  if (std::optional<int> status = prepare_run(opt, in)) return *status;
+  // Test seam: HALVORIN_FAULT_AT=n makes the n-th file operation of the run fail.
+  if (const char* fault = std::getenv("HALVORIN_FAULT_AT"); fault && *fault)
+    inject_file_fault(std::strtol(fault, nullptr, 10));
+  return run(mode, opt, in);
 }

@@ -7,6 +7,7 @@
 #include "driver/thank.hpp"
 #include "output/pdf.hpp"
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 #include "platform/printer.hpp"
 #include "selection/progress.hpp"
 
@@ -140,7 +141,7 @@ Step finish_packet(Program& p) {
   int answer = 0;
   while (answer != 'Y' && answer != 'N') {
     const int key = con.read_key();
-    if (key == 0) {  // an extended key: its code is no answer
+    if (key == kKeyExtended) {  // its code is no answer
       con.read_key();
       continue;
     }

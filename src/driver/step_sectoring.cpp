@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/steps.hpp"
+#include "platform/keys.hpp"
 #include "sectoring/chapter_sectoring.hpp"
 #include "sectoring/resector.hpp"
 #include "sectoring/sector_range.hpp"
@@ -12,8 +13,6 @@
 namespace halvorin {
 
 namespace {
-
-constexpr int kEsc = 27;
 
 // Quiz styles are edited by hand too: a number of sectors the tables cannot hold, or a range
 // that ends before it begins, is told to the user and the pass starts over.
@@ -64,7 +63,7 @@ bool divide(Program& p) {
       key = con.read_key();
     } while (key == 191);
   }
-  return key != kEsc && rs.MINQZ != 0;
+  return key != kKeyEsc && rs.MINQZ != 0;
 }
 
 // When regular questions must repeat early, says so and, after verse sectoring, offers to cut

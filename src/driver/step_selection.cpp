@@ -4,6 +4,7 @@
 #include "driver/approve.hpp"
 #include "driver/steps.hpp"
 #include "output/writer.hpp"
+#include "platform/keys.hpp"
 #include "selection/assembly.hpp"
 #include "selection/specialty.hpp"
 
@@ -22,12 +23,12 @@ Step choose_combination_mode(Program& p) {
     con.textcolor(14);
     con.textbackground(1);
     int key = con.read_key();
-    if (key == 80) line += 1;
-    if (key == 72) line -= 1;
+    if (key == kKeyDown) line += 1;
+    if (key == kKeyUp) line -= 1;
     if (line == 3) line = 1;
     if (line == 0) line = 2;
-    if (key == 27) return Step::StartOver;
-    if (key == 13) break;
+    if (key == kKeyEsc) return Step::StartOver;
+    if (key == kKeyEnter) break;
   }
   p.rs.V = line == 1 ? Combination::Automatic : Combination::ApproveEach;
   return Step::Continue;

@@ -90,7 +90,7 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
         card.empty(1);
         t.MARK1 = label.tab;
       } else {
-        const int mark = scan_break(t, label.tab + 1, 46, false);
+        const int mark = scan_break(t, label.tab + 1, 46, QuestionMark::InLine);
         card.line(number_text(x, rs.AB, 6) + ". " + chars(t, label.tab + 1, mark - 1));
         t.MARK1 = mark;
       }
@@ -101,7 +101,7 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
       card.line(head + chars(t, 1, 5) + "     " + right("Quiz ", 29) + quiz);
       card.empty(2);
       bool at_question = false;
-      const int mark = scan_break(t, 7, 42, true, &at_question);
+      const int mark = scan_break(t, 7, 42, QuestionMark::EndsLine, &at_question);
       card.line(number_text(x, rs.AB, 6) + ". " + chars(t, 7, mark - 1));
       if (at_question) card.empty(1);
       t.MARK1 = mark;

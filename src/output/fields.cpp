@@ -79,14 +79,14 @@ RefLabel ref_label(const QuestionText& t, int start) {
   return l;
 }
 
-int scan_break(QuestionText& t, int from, int to, bool question_stop, bool* stopped) {
+int scan_break(QuestionText& t, int from, int to, QuestionMark question, bool* stopped) {
   int mark = from - 1;
   if (stopped) *stopped = false;
   for (int p = from; p <= to && p <= A2MAX; ++p) {
     char& c = t.A2[static_cast<size_t>(p - 1)];
     if (c == '\t') c = ' ';
     if (c == ' ') mark = p;
-    if (question_stop && p > from && t.ch(p - 1) == '?') {
+    if (question == QuestionMark::EndsLine && p > from && t.ch(p - 1) == '?') {
       if (stopped) *stopped = true;
       break;
     }
@@ -99,8 +99,8 @@ int sit_break(QuestionText& t, int limit) {
   int quote = 0;
   for (int p = 7; p <= end && quote == 0; ++p)
     if (t.ch(p) == '"' || t.ch(p) == '\'') quote = p;
-  if (quote == 0) return scan_break(t, 7, limit, false);
-  return scan_break(t, 7, quote - 1, false);
+  if (quote == 0) return scan_break(t, 7, limit, QuestionMark::InLine);
+  return scan_break(t, 7, quote - 1, QuestionMark::InLine);
 }
 
 }  // namespace halvorin

@@ -42,9 +42,9 @@ struct RefLabel {
 RefLabel ref_label(const QuestionText& t, int start);
 
 // The first line's break: scans from..to, turning tabs into blanks, and returns the last blank
-// (from - 1 when there is none). With `question_stop` the scan also ends right after the first
-// question mark, and `stopped` tells whether it did.
-int scan_break(QuestionText& t, int from, int to, bool question_stop, bool* stopped = nullptr);
+// (from - 1 when there is none). When a question mark ends the line the scan also ends right
+// after the first one, and `stopped` tells whether it did.
+int scan_break(QuestionText& t, int from, int to, QuestionMark mark, bool* stopped = nullptr);
 
 // The first-line break of a SIT text: the last blank before its first quotation mark (6 when
 // none precedes it). A text without a quotation mark breaks like a regular question, at the

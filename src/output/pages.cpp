@@ -94,7 +94,7 @@ std::string page_first_line(QuestionText& t, char type, const std::string& num, 
       break;
     }
     default:
-      t.MARK1 = scan_break(t, 7, 66, true);
+      t.MARK1 = scan_break(t, 7, 66, QuestionMark::EndsLine);
       s = "      " + num + chars(t, 7, t.MARK1 - 1);
       break;
   }

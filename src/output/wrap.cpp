@@ -24,7 +24,7 @@ void wrap_rest(TextWriter& out, QuestionText& t, const WrapRule& rule) {
       if (c == '\t') c = ' ';
       if (c == ' ') blank = pos;
       // The first position is exempt so that a line broken right at a question mark moves on.
-      if (rule.question_break && pos > t.MARK1 + 1 && t.ch(pos - 1) == '?') {
+      if (rule.mark == QuestionMark::EndsLine && pos > t.MARK1 + 1 && t.ch(pos - 1) == '?') {
         after_question = true;
         break;
       }
@@ -44,7 +44,7 @@ void wrap_rest(TextWriter& out, QuestionText& t, const WrapRule& rule) {
     out.writeln(line);
     ++t.LINES;
     t.MARK1 = t.MARK2;
-    if (rule.question_break && t.ch(cut_word ? t.MARK2 : t.MARK2 - 1) == '?') {
+    if (rule.mark == QuestionMark::EndsLine && t.ch(cut_word ? t.MARK2 : t.MARK2 - 1) == '?') {
       out.writeln();
       ++t.LINES;
     }
@@ -52,9 +52,17 @@ void wrap_rest(TextWriter& out, QuestionText& t, const WrapRule& rule) {
   }
 }
 
-void PRINTREST(TextWriter& out, QuestionText& t) { wrap_rest(out, t, {15, 55, 253, false}); }
-void FPRINTREST(TextWriter& out, QuestionText& t) { wrap_rest(out, t, {15, 55, 508, false}); }
-void CPRINTREST(TextWriter& out, QuestionText& t) { wrap_rest(out, t, {8, 37, 508, false}); }
-void RPRINTREST(TextWriter& out, QuestionText& t) { wrap_rest(out, t, {8, 37, 508, true}); }
+void PRINTREST(TextWriter& out, QuestionText& t) {
+  wrap_rest(out, t, {.indent = 15, .width = 55, .last_break = 253});
+}
+void FPRINTREST(TextWriter& out, QuestionText& t) {
+  wrap_rest(out, t, {.indent = 15, .width = 55, .last_break = 508});
+}
+void CPRINTREST(TextWriter& out, QuestionText& t) {
+  wrap_rest(out, t, {.indent = 8, .width = 37, .last_break = 508});
+}
+void RPRINTREST(TextWriter& out, QuestionText& t) {
+  wrap_rest(out, t, {.indent = 8, .width = 37, .last_break = 508, .mark = QuestionMark::EndsLine});
+}
 
 }  // namespace halvorin

@@ -25,12 +25,16 @@ struct QuestionText {
 // Fills the buffer from a question line and its continuation (each taken up to 254 characters).
 void load_text(QuestionText& t, const std::string& line, const std::string& more);
 
+// What a question mark does to continuation lines: nothing, or it ends its line and an empty
+// line follows.
+enum class QuestionMark { InLine, EndsLine };
+
 // How continuation lines are laid out.
 struct WrapRule {
-  int indent;           // blanks before each line
-  int width;            // characters scanned for a break after the position written last
-  int last_break;       // no further line once a break reaches this position
-  bool question_break;  // break right after a question mark and leave an empty line after it
+  int indent;      // blanks before each line
+  int width;       // characters scanned for a break after the position written last
+  int last_break;  // no further line once a break reaches this position
+  QuestionMark mark = QuestionMark::InLine;
 };
 
 constexpr int MAX_CONTINUATION = 15;  // continuation lines per question

@@ -1,9 +1,11 @@
 #include "platform/console.hpp"
 
+#include "platform/keys.hpp"
+
 namespace halvorin {
 
 void Console::wait_enter() {
-  while (read_key() != 13) {
+  while (read_key() != kKeyEnter) {
   }
 }
 
@@ -11,12 +13,12 @@ std::string Console::read_line(size_t max) {
   std::string s;
   for (;;) {
     int k = read_key();
-    if (k == 13) break;
-    if (k == 0) {  // an extended key: drop its scan code
+    if (k == kKeyEnter) break;
+    if (k == kKeyExtended) {  // an extended key: drop its scan code
       read_key();
       continue;
     }
-    if (k == 8) {
+    if (k == kKeyBackspace) {
       if (!s.empty()) {
         s.pop_back();
         gotoxy(wherex() - 1, wherey());

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/keys.hpp"
+
 namespace halvorin {
 
 namespace {
@@ -12,19 +14,19 @@ struct ExtendedKey {
   int scan;
 };
 constexpr ExtendedKey kExtended[] = {
-    {0x26, 72}, {0x28, 80}, {0x25, 75}, {0x27, 77},  // Up, Down, Left, Right
-    {0x24, 71}, {0x23, 79}, {0x21, 73}, {0x22, 81},  // Home, End, PgUp, PgDn
-    {0x2D, 82}, {0x2E, 83}, {0x0C, 76},              // Ins, Del, keypad 5 without NumLock
+    {0x26, kKeyUp},   {0x28, kKeyDown}, {0x25, kKeyLeft}, {0x27, kKeyRight},
+    {0x24, kKeyHome}, {0x23, kKeyEnd},  {0x21, kKeyPgUp}, {0x22, kKeyPgDn},
+    {0x2D, kKeyIns},  {0x2E, kKeyDel},  {0x0C, kKeyPad5},
 };
 constexpr uint16_t kVkF1 = 0x70, kVkF10 = 0x79, kVkBack = 0x08, kVkReturn = 0x0D, kVkEscape = 0x1B;
 
 std::vector<int> bytes_once(const ConsoleKey& key) {
   for (const ExtendedKey& e : kExtended)
-    if (key.vk == e.vk) return {0, e.scan};
-  if (key.vk >= kVkF1 && key.vk <= kVkF10) return {0, 59 + key.vk - kVkF1};
-  if (key.vk == kVkReturn) return {13};
-  if (key.vk == kVkEscape) return {27};
-  if (key.vk == kVkBack) return {8};
+    if (key.vk == e.vk) return {kKeyExtended, e.scan};
+  if (key.vk >= kVkF1 && key.vk <= kVkF10) return {kKeyExtended, kKeyF1 + key.vk - kVkF1};
+  if (key.vk == kVkReturn) return {kKeyEnter};
+  if (key.vk == kVkEscape) return {kKeyEsc};
+  if (key.vk == kVkBack) return {kKeyBackspace};
   if (key.ch != 0) return {key.ch};
   return {};
 }

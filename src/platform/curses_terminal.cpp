@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 #include "platform/terminal.hpp"
 // Last: it defines every capability name (newline, lines, ...) as a macro.
 #include <term.h>
@@ -129,10 +130,10 @@ class CursesTerminal : public QueuedTerminal {
   }
 
   void translate(int ch, const Screen& screen) {
-    static const std::map<int, int> ext = {{KEY_UP, 72},    {KEY_DOWN, 80},  {KEY_LEFT, 75},
-                                           {KEY_RIGHT, 77}, {KEY_HOME, 71},  {KEY_END, 79},
-                                           {KEY_PPAGE, 73}, {KEY_NPAGE, 81}, {KEY_IC, 82},
-                                           {KEY_DC, 83},    {KEY_B2, 76}};
+    static const std::map<int, int> ext = {
+        {KEY_UP, kKeyUp},     {KEY_DOWN, kKeyDown}, {KEY_LEFT, kKeyLeft},  {KEY_RIGHT, kKeyRight},
+        {KEY_HOME, kKeyHome}, {KEY_END, kKeyEnd},   {KEY_PPAGE, kKeyPgUp}, {KEY_NPAGE, kKeyPgDn},
+        {KEY_IC, kKeyIns},    {KEY_DC, kKeyDel},    {KEY_B2, kKeyPad5}};
     if (ch == KEY_RESIZE) {
       drawn_.fill(Cell{'\x01', 255, 255});
       clear();
@@ -143,20 +144,20 @@ class CursesTerminal : public QueuedTerminal {
       pending_signal = SIGINT;
       check_signal();
     }
-    if (ch == KEY_ENTER) ch = 13;
-    if (ch == KEY_BACKSPACE || ch == 127) ch = 8;
+    if (ch == KEY_ENTER) ch = kKeyEnter;
+    if (ch == KEY_BACKSPACE || ch == 127) ch = kKeyBackspace;
     if (ch >= KEY_F(1) && ch <= KEY_F(10)) {
-      queue_key(0);
-      queue_key(59 + ch - KEY_F(1));
+      queue_key(kKeyExtended);
+      queue_key(kKeyF1 + ch - KEY_F(1));
       return;
     }
     auto it = ext.find(ch);
     if (it != ext.end()) {
-      queue_key(0);
+      queue_key(kKeyExtended);
       queue_key(it->second);
       return;
     }
-    if (ch == '\n') ch = 13;
+    if (ch == '\n') ch = kKeyEnter;
     if (ch >= 0 && ch < 256) queue_key(ch);
   }
 

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 #include "platform/terminal.hpp"
 
 namespace halvorin {
@@ -19,10 +20,21 @@ namespace {
 
 const std::map<std::string, std::vector<unsigned char>>& named_keys() {
   static const std::map<std::string, std::vector<unsigned char>> keys = {
-      {"Enter", {13}},  {"Esc", {27}},     {"Up", {0, 72}},   {"Down", {0, 80}},
-      {"Left", {0, 75}}, {"Right", {0, 77}}, {"Space", {32}},  {"Tab", {9}},
-      {"Backspace", {8}}, {"Home", {0, 71}}, {"End", {0, 79}}, {"PgUp", {0, 73}},
-      {"PgDn", {0, 81}},  {"Del", {0, 83}},  {"Ins", {0, 82}}};
+      {"Enter", {kKeyEnter}},
+      {"Esc", {kKeyEsc}},
+      {"Up", {kKeyExtended, kKeyUp}},
+      {"Down", {kKeyExtended, kKeyDown}},
+      {"Left", {kKeyExtended, kKeyLeft}},
+      {"Right", {kKeyExtended, kKeyRight}},
+      {"Space", {kKeySpace}},
+      {"Tab", {kKeyTab}},
+      {"Backspace", {kKeyBackspace}},
+      {"Home", {kKeyExtended, kKeyHome}},
+      {"End", {kKeyExtended, kKeyEnd}},
+      {"PgUp", {kKeyExtended, kKeyPgUp}},
+      {"PgDn", {kKeyExtended, kKeyPgDn}},
+      {"Del", {kKeyExtended, kKeyDel}},
+      {"Ins", {kKeyExtended, kKeyIns}}};
   return keys;
 }
 

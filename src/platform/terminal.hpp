@@ -1,7 +1,6 @@
 #pragma once
 // A Terminal shows the Screen and delivers keys one byte at a time, as the PC keyboard did:
-// extended keys as 0 followed by the scan code (Up 72, Down 80, Left 75, Right 77, Home 71,
-// End 79, PgUp 73, PgDn 81, Ins 82, Del 83, F1..F10 59..68), Enter 13, Esc 27, Backspace 8.
+// extended keys as 0 followed by the scan code (the codes are in platform/keys.hpp).
 #include <deque>
 #include <memory>
 #include <string>

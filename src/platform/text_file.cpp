@@ -366,11 +366,10 @@ void TextWriter::abandon() {
   if (mode_ == Mode::Replace && !tmp_.empty()) std::remove(tmp_.c_str());
 }
 
-void replace_file(const std::string& name, const std::vector<std::string>& lines,
-                  bool last_line_end) {
+void replace_file(const std::string& name, const std::vector<std::string>& lines, LastLine last) {
   TextWriter w(name, TextWriter::Mode::Replace);
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (i + 1 == lines.size() && !last_line_end)
+    if (i + 1 == lines.size() && last == LastLine::Unended)
       w.write(lines[i]);
     else
       w.writeln(lines[i]);

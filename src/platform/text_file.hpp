@@ -88,9 +88,12 @@ class TextWriter {
   int lines_ = 0;
 };
 
+// Whether a file's last line gets a line end.
+enum class LastLine { Ended, Unended };
+
 // Writes a whole file at once by atomic replacement.
 void replace_file(const std::string& name, const std::vector<std::string>& lines,
-                  bool last_line_end = true);
+                  LastLine last = LastLine::Ended);
 
 // The name under which `name` exists in the working directory (exact, or the single
 // case-insensitive match); empty when none. Throws FileError when several match.

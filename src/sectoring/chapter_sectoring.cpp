@@ -5,6 +5,7 @@
 
 #include "material/counts.hpp"
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 #include "sectoring/sector_counts.hpp"
 #include "sectoring/sector_range.hpp"
 #include "sectoring/sector_table.hpp"
@@ -12,11 +13,6 @@
 namespace halvorin {
 
 namespace {
-
-constexpr int kKeyUp = 72;  // 'H', also the second code of the up arrow
-constexpr int kKeyDown = 80;
-constexpr int kEnter = 13;
-constexpr int kEsc = 27;
 
 // The chapter after c, passing over a chapter the level leaves out.
 int next_chapter(const RunState& rs, int c) {
@@ -214,7 +210,7 @@ void edit_chapters(Program& p) {
       con.gotoxy(col, row);
       con.write(fmt_int(value, 2));
       if (dir != 0) k = move(k, dir);
-    } else if (key == kEnter) {
+    } else if (key == kKeyEnter) {
       int total = 0;
       for (int d = rs.BCHAP; d <= rs.ECHAP; ++d) total += rs.CS[d];
       if (total == rs.SECTORS) return;
@@ -318,7 +314,7 @@ bool CHAPSEC(Program& p) {
     con.write("Your smallest sector has " + std::to_string(rs.MINQZ) +
               (rs.MINQZ == 1 ? " question. " : " regular questions. "));
     con.set_where("chapter sector table");
-    if (con.read_key() == kEsc) continue;
+    if (con.read_key() == kKeyEsc) continue;
     // The used-question list is started here, but one left by an earlier packet is kept: the
     // packet being made replaces it whole only when it is complete.
     if (!rs.INFFILE.empty() && find_file(rs.INFFILE).empty())

@@ -36,12 +36,15 @@ void skip_absent_chapters(const RunState& rs, Place& at) {
     if (at.ch == j.from && no_questions(rs, at, j.to)) at = j.to;
 }
 
+// How far the walk steps over verses without regular questions: on through the material, or
+// no further than ECHAP:EVER.
+enum class Walk { Free, WithinRange };
+
 // Adds the verse at the walk's place to sector s (its end verse moves there), then steps on to
 // the next verse with regular questions. Verses without any are stepped over with their
 // specialty counts going to s and without moving the sector's end; when the rest of the chapter
-// has no regular question the walk goes on at verse 1 of the next chapter. With `stop_after`
-// the walk takes nothing beyond ECHAP:EVER.
-void take_verse(RunState& rs, int s, Place& at, bool stop_after) {
+// has no regular question the walk goes on at verse 1 of the next chapter.
+void take_verse(RunState& rs, int s, Place& at, Walk walk) {
   rs.QPS[s] += rs.QCOUNT(at.ch, at.v);
   SPECOUNT(rs, rs, at.ch, at.v, s);
   rs.EC[s] = at.ch;
@@ -52,7 +55,7 @@ void take_verse(RunState& rs, int s, Place& at, bool stop_after) {
       return;
     }
     if (rs.QCOUNT(at.ch, at.v) > 0) return;
-    if (stop_after && after(at.ch, at.v, rs.ECHAP, rs.EVER)) return;
+    if (walk == Walk::WithinRange && after(at.ch, at.v, rs.ECHAP, rs.EVER)) return;
     SPECOUNT(rs, rs, at.ch, at.v, s);
   }
 }
@@ -71,7 +74,7 @@ Place attempt(RunState& rs, int target, int turn) {
     rs.BV[s] = at.v;
     int aim = s < turn ? target + 1 : target;
     do {
-      take_verse(rs, s, at, false);
+      take_verse(rs, s, at, Walk::Free);
     } while (rs.QPS[s] < aim && !past_material(at));
     keep_sector_totals(rs, s);
   }
@@ -98,7 +101,8 @@ int sector_by_verse(RunState& rs) {
     }
   }
   // The verses left over after the last sector go to it.
-  while (!after(at.ch, at.v, rs.ECHAP, rs.EVER) && !past_material(at)) take_verse(rs, n, at, true);
+  while (!after(at.ch, at.v, rs.ECHAP, rs.EVER) && !past_material(at))
+    take_verse(rs, n, at, Walk::WithinRange);
   keep_sector_totals(rs, n);
   return target;
 }

@@ -6,6 +6,7 @@
 
 #include "material/counts.hpp"
 #include "platform/errors.hpp"
+#include "platform/keys.hpp"
 #include "selection/listing.hpp"
 #include "selection/progress.hpp"
 #include "selection/regular.hpp"
@@ -17,6 +18,9 @@ namespace {
 
 // Trades after which a phase gives the interrogative share up.
 constexpr int kMaxTrades = 5000;
+
+// Which way the quiz misses its interrogative share.
+enum class Share { TooMany, TooFew };
 
 std::string num(int v) { return std::to_string(v); }
 
@@ -65,7 +69,7 @@ bool ask_accept(Program& p) {
     con.gotoxy(49, con.wherey());
     int key = con.read_key();
     if (key == 'y' || key == 'Y') return true;
-    if (key == 'n' || key == 'N' || key == 27) return false;
+    if (key == 'n' || key == 'N' || key == kKeyEsc) return false;
   }
 }
 
@@ -141,7 +145,7 @@ bool interrogative_at(const RunState& rs, const SelectionState& ss, int pos) {
   return rs.INT(rs.RSECTOR[pos], ss.number_at[pos]);
 }
 
-void abandon_share(Program& p, int quiz, bool too_many) {
+void abandon_share(Program& p, int quiz, Share missed) {
   RunState& rs = p.rs;
   Console& con = p.con;
   rs.ABAND3 = true;
@@ -150,8 +154,8 @@ void abandon_share(Program& p, int quiz, bool too_many) {
   advance_rset(p);
   con.gotoxy(3, rs.RSET);
   con.clreol();
-  con.write(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
-                     : "  **Some Sectors are out of Interrogative questions**");
+  con.write(missed == Share::TooMany ? "  **Some Sectors are out of Noninterrogative questions**"
+                                     : "  **Some Sectors are out of Interrogative questions**");
   advance_rset(p);
   con.gotoxy(3, rs.RSET);
   con.clreol();
@@ -164,8 +168,9 @@ void abandon_share(Program& p, int quiz, bool too_many) {
 
 // Trades regular questions until ITOT reaches INUM: with too many interrogatives an
 // interrogative question is traded, with too few a non-interrogative one.
-void trade_phase(Program& p, SelectionState& ss, int quiz, bool too_many) {
+void trade_phase(Program& p, SelectionState& ss, int quiz, Share missed) {
   RunState& rs = p.rs;
+  const bool too_many = missed == Share::TooMany;
   int trades = 0;
   while (too_many ? rs.ITOT > rs.INUM : rs.ITOT < rs.INUM) {
     int pos = draw_until(p, rs.SECTORS, [&](int q) {
@@ -178,7 +183,7 @@ void trade_phase(Program& p, SelectionState& ss, int quiz, bool too_many) {
     rs.FLAG[s] = 1;
     rs.REGQUESTION(s, ss.number_at[pos]) = true;
     CHOOSEQUE(p, ss, quiz, pos);
-    if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, quiz, too_many);
+    if (++trades >= kMaxTrades && rs.ITOT != rs.INUM) abandon_share(p, quiz, missed);
   }
 }
 
@@ -252,8 +257,8 @@ void CHOOSESPEC(Program& p, SelectionState& ss, int quiz) {
     CHOOSEQUE(p, ss, quiz, pos);
   }
   if (rs.IPC != 50) {
-    trade_phase(p, ss, quiz, true);
-    trade_phase(p, ss, quiz, false);
+    trade_phase(p, ss, quiz, Share::TooMany);
+    trade_phase(p, ss, quiz, Share::TooFew);
   }
   read_regular_texts(rs, ss);
 

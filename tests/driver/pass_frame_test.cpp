@@ -2,6 +2,9 @@
 // bad input; expected screens and messages under golden/, bad input under cases/.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
+
 #include "config/bench.hpp"
 
 namespace halvorin::testing {
@@ -62,6 +65,30 @@ TEST(BadInput, MissingAndBrokenFilesExitWithTwoAndName) {
     said += r.err;
   }
   expect_golden("driver/golden/bad-input.err", said);
+}
+
+// Each refused command line ends with status 64 and says why first, before the usage text; help
+// and version end at once with status 0, whatever follows them.
+TEST(CommandLine, RefusedLinesExitWith64AndSayWhy) {
+  const std::string path = "driver/cases/command-line.tsv";
+  // A line let through by mistake writes into a folder of its own.
+  TempDir dir;
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
+    std::string cmd = shell_word(HALVORIN_BIN);
+    std::istringstream words(c[0]);
+    for (std::string w; words >> w;) cmd += " " + shell_word(w);
+    const RunResult r = run_command(cmd);
+    EXPECT_EQ(r.status, c.num(1)) << r.err;
+    const std::string said = r.err.substr(0, r.err.find('\n'));
+    EXPECT_EQ(said, c[2] == "-" ? "" : c[2]);
+    if (c.num(1) == 0) {
+      EXPECT_NE(r.out, "");
+    }
+  }
+  std::filesystem::current_path(was);
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST_F(InTempDir, WritersUseCrLfAndReplaceAtomically) {
   inject_file_fault(0);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
   EXPECT_EQ(dir_.read("style.spe"), "old\r\n");
-  replace_file("style.spe", {"Exit"}, false);
+  replace_file("style.spe", {"Exit"}, LastLine::Unended);
   EXPECT_EQ(dir_.read("style.spe"), "Exit");
   EXPECT_EQ(search_path("style.spe"), "style.spe");
   EXPECT_EQ(search_path("count.nothere"), "");
