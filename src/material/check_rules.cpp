@@ -24,22 +24,6 @@ long count_line(int c, int v) { return static_cast<long>(c - 1) * VMAX + v; }
 
 }  // namespace
 
-const char* kind_name(Kind k) {
-  switch (k) {
-    case Kind::Regular:
-      return "regular";
-    case Kind::Ftv:
-      return "FTV";
-    case Kind::CvRef:
-      return "CV Ref";
-    case Kind::CoRef:
-      return "CO Ref";
-    case Kind::Sit:
-      return "SIT";
-  }
-  return "";
-}
-
 int count_total(const CountTable& t) {
   int n = 0;
   for (int c = 1; c <= CHMAX; ++c)

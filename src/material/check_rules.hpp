@@ -17,9 +17,6 @@ using ProblemSink = std::function<void(const std::string& file, int line, const 
 // A further rule for single question lines: what is wrong with the line, or an empty string.
 using LineRule = std::function<std::string(const std::string& line, Kind kind)>;
 
-// The kind's name in the check's messages: "regular", "FTV", "CV Ref", "CO Ref", "SIT".
-const char* kind_name(Kind k);
-
 // All the counts of a table added up.
 int count_total(const CountTable& t);
 

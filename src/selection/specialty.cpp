@@ -56,19 +56,6 @@ constexpr int kRecyclingsBeforeSearch = 3;
 // Type rejections after which an FTV question is taken whatever its type.
 constexpr int kMaxRejections = 29;
 
-const char* kind_name(Kind k) {
-  switch (k) {
-    case Kind::CvRef:
-      return "CV Ref";
-    case Kind::CoRef:
-      return "CO Ref";
-    case Kind::Sit:
-      return "SIT";
-    default:
-      return "FTV";
-  }
-}
-
 // Makes every question of the type available again, after the screen message and note.
 void recycle(Program& p, const SpecialtyKind& k, int recycling, int quiz) {
   RunState& rs = p.rs;

@@ -20,6 +20,12 @@ constexpr char kind_letter(Kind k) {
   return letters[static_cast<int>(k)];
 }
 
+// The kind's name in messages and reports.
+constexpr const char* kind_name(Kind k) {
+  constexpr const char* names[KINDS] = {"regular", "FTV", "CV Ref", "CO Ref", "SIT"};
+  return names[static_cast<int>(k)];
+}
+
 // The specialty kind of pattern letter F, R, O or S; nothing for any other letter.
 constexpr std::optional<Kind> specialty_kind(char letter) {
   for (Kind k : kSpecialtyKinds)
