@@ -5,20 +5,15 @@
 #include "driver/steps.hpp"
 #include "material/counts.hpp"
 #include "material/files.hpp"
+#include "material/material_set.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
 
 void read_verse_table(RunState& rs) {
   TextReader in("Verses.txt");
-  for (int k = 1; k <= CHMAX; ++k) {
-    if (in.eof()) in.fail("the verse table needs 28 lines, one per chapter");
-    int v = in.read_int();
-    if (v < 0 || v > 255) in.fail("verses of a chapter must be 0..255, not " + std::to_string(v));
-    if (v > VMAX) in.fail("a chapter may have at most 65 verses, not " + std::to_string(v));
-    rs.EVS[k] = v;
-    in.skip_line();
-  }
+  const MaterialSet acts = read_verse_table_set(in);
+  for (int k = 1; k <= CHMAX; ++k) rs.EVS[k] = acts.verses_of(k);
   size_counts(rs, rs.EVS);
 }
 
