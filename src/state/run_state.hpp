@@ -21,7 +21,7 @@ constexpr int REGXX = 200;  // regular question slots per sector, at the least
 constexpr int QQZ = 150;    // quizzes per packet
 constexpr int LMAX = 254;   // characters in one question line
 
-// Question counts of one kind by chapter and verse, sized by the verse table (size_material).
+// Question counts of one kind by chapter and verse, sized by the verse table (size_counts).
 struct CountTable : SizedTable2<int> {
   explicit CountTable(const char* name = "counts", int chapters = CHMAX, int verses = VMAX)
       : SizedTable2<int>(name, chapters, verses) {}
