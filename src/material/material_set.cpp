@@ -331,7 +331,7 @@ void write_material_set_file(const std::string& name, const MaterialSet& set) {
 
 MaterialSet read_verse_table_set(TextReader& in) {
   std::vector<int> verses;
-  for (int k = 1; k <= 28; ++k) {
+  for (int k = 1; k <= CHMAX; ++k) {
     if (in.eof()) in.fail("the verse table needs 28 lines, one per chapter");
     const int v = in.read_int();
     if (v < 0 || v > 255) in.fail("verses of a chapter must be 0..255, not " + std::to_string(v));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/text_file.hpp"
+#include "state/run_state.hpp"
 
 namespace halvorin {
 
@@ -20,7 +21,7 @@ constexpr int SET_CHAPTERS_MAX = 34;
 // Verses a chapter may hold: a reference has two digits for the verse.
 constexpr int SET_VERSES_MAX = 99;
 // Verses per chapter of the count file and the count tables, at the least (the Acts layout).
-constexpr int COUNT_VERSES_MIN = 65;
+constexpr int COUNT_VERSES_MIN = VMAX;
 // Longest title (it stands at the right end of the heading's first row, from column 69).
 constexpr size_t SET_TITLE_MAX = 12;
 // Longest packet name: "According to NAME chapter 12 verse 34, " after the page layout's label
