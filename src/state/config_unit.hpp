@@ -14,6 +14,8 @@ constexpr int FILMAX = 15;  // entries of the style list table, "Exit" included
 struct ConfigUnit : StyleValues {
   std::string BBK = " A", EBK = " A";  // book codes, always " A"
   VerseTable EVS{"EVS"};               // verses per chapter, set by SETVS
+  // The folder's material set, for the form's book and chapter fields.
+  MaterialSet set = standard_acts_set();
   Table<std::string, FILMAX> FIL{"FIL"};
   int X = 0;          // lines read from the style list
   int FLS = 0;        // style names in the list (X - 1)

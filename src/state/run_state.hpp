@@ -8,6 +8,7 @@
 
 #include "platform/text_file.hpp"
 #include "state/kind.hpp"
+#include "state/material_set.hpp"
 #include "state/style.hpp"
 #include "state/table.hpp"
 
@@ -57,7 +58,9 @@ struct MaterialCounts {
   // Question counts by chapter and verse (refused above 255 of a kind per verse).
   PerKind<CountTable> count{{CountTable{"QCOUNT"}, CountTable{"FCOUNT"}, CountTable{"RCOUNT"},
                              CountTable{"OCOUNT"}, CountTable{"SCOUNT"}}};
-  VerseTable EVS{"EVS"};  // verses in each chapter, from "Verses.txt"
+  // The folder's material set; chapters of the pass are its running chapters.
+  MaterialSet set = standard_acts_set();
+  VerseTable EVS{"EVS"};  // verses in each running chapter, from the set
   // Lines of each question file before the range, and questions inside it.
   PerKind<int> before_range{}, in_range{};
 

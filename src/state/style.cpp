@@ -1,5 +1,7 @@
 #include "state/style.hpp"
 
+#include <cctype>
+
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 #include "state/table.hpp"
@@ -12,6 +14,16 @@ char read_letter(TextReader& in) {
   if (in.eof()) in.fail("the style file ends early: expected a letter");
   std::string s = in.read_line(1);
   return s.empty() ? ' ' : s[0];
+}
+
+// The rest of a range line: a book letter after the chapter and verse, or 0 when there is none.
+char read_book(TextReader& in) {
+  const std::string rest = in.read_line(16);
+  for (char c : rest) {
+    if (c == ' ' || c == '\t') continue;
+    return std::isalpha(static_cast<unsigned char>(c)) ? c : 0;
+  }
+  return 0;
 }
 
 int read_number(TextReader& in) {
@@ -44,9 +56,11 @@ StyleValues read_style(TextReader& in) {
   auto first = [&](const char* label) { return field(in, label, [&] { return in.read_int(); }); };
   st.LG = letter("Style level (L for the reduced material)");
   st.BCHAP = first("Begin Chapter");
-  st.BVER = number("Begin Ver");
+  st.BVER = first("Begin Ver");
+  st.BBOOK = read_book(in);
   st.ECHAP = first("End Chapter");
-  st.EVER = number("End Ver");
+  st.EVER = first("End Ver");
+  st.EBOOK = read_book(in);
   if (in.eof()) in.fail("Name of Output File: the style file ends early");
   st.NAME4 = in.read_line(14);
   st.LPP = number("Lines/Pg");
@@ -87,8 +101,9 @@ void write_style_lines(TextWriter& out, const StyleValues& st) {
   auto num = [&](int v) { out.writeln(std::to_string(v)); };
   auto letter = [&](char c) { out.writeln(std::string(1, c)); };
   letter(st.LG);
-  out.writeln(std::to_string(st.BCHAP) + " " + std::to_string(st.BVER));
-  out.writeln(std::to_string(st.ECHAP) + " " + std::to_string(st.EVER));
+  auto book = [](char b) { return b == 0 ? std::string() : " " + std::string(1, b); };
+  out.writeln(std::to_string(st.BCHAP) + " " + std::to_string(st.BVER) + book(st.BBOOK));
+  out.writeln(std::to_string(st.ECHAP) + " " + std::to_string(st.EVER) + book(st.EBOOK));
   out.writeln(st.NAME4);
   num(st.LPP);
   letter(st.OUT);

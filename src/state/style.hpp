@@ -11,6 +11,10 @@ struct StyleValues {
   char LG = ' ';             // style level letter; "L" selects the reduced material
   int BCHAP = 1, BVER = 1;   // first chapter and verse of the range
   int ECHAP = 1, EVER = 1;   // last chapter and verse
+  // Books of the range's first and last chapter, by letter, in a set of several books; 0 when
+  // the style names none (every Acts style): the set's first book. Stored after chapter and
+  // verse on lines 2 and 3 ("14 1 R"), where a reader that takes two numbers skips them.
+  char BBOOK = 0, EBOOK = 0;
   std::string NAME4;         // output base name (at most 14 characters)
   int LPP = 66;              // lines per page
   char OUT = 'P';            // output kind C, P or T
