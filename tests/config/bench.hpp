@@ -27,9 +27,9 @@ inline Field field_named(const std::string& label) {
 }
 
 // Applies "label=value;..." ("-" for none); "Level" and "Types" set the level letter and the
-// type line, which have no field of their own; "Set" takes a season's set, "Reduced" the chapters
-// its first book's reduced material covers (blanks between); a book field's value is the letter
-// the style file holds.
+// type line, which have no field of their own; "Set" takes a season's set, "Letters" renames its
+// books, "Chapters" and "Reduced" give its first book more chapters and the chapters its reduced
+// material covers (blanks between); a book field's value is the letter the style file holds.
 inline void edit(ConfigUnit& cu, const std::string& edits) {
   std::istringstream in(edits == "-" ? "" : edits);
   for (std::string item; std::getline(in, item, ';');) {
@@ -40,6 +40,10 @@ inline void edit(ConfigUnit& cu, const std::string& edits) {
       cu.TYP = value;
     } else if (name == "Set") {
       cu.set = find_season(value)->set;
+    } else if (name == "Chapters") {  // the first book grows to that many chapters of 20 verses
+      cu.set.books.at(0).verses.resize(std::stoul(value), 20);
+    } else if (name == "Letters") {  // the books' letters in order
+      for (size_t b = 0; b < value.size(); ++b) cu.set.books.at(b).letter = value[b];
     } else if (name == "Reduced") {
       std::istringstream chapters(value);
       cu.set.books.at(0).reduced.clear();
