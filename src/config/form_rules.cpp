@@ -87,7 +87,7 @@ void set_book(Program& p, Field book, int b) {
 }
 
 // The built-in Acts set keeps its own rule for the reduced material, whatever its chapter list.
-bool acts_rules(const ConfigUnit& cu) { return cu.set == standard_acts_set(); }
+bool acts_rules(const ConfigUnit& cu) { return cu.set.acts_verse_table; }
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "driver/material_check.hpp"
 #include "driver/pass.hpp"
 #include "driver/warnings.hpp"
+#include "material/line_check.hpp"
 #include "platform/batch_terminal.hpp"
 #include "platform/text_file.hpp"
 
@@ -39,9 +40,10 @@ std::string why_started_over(Program& p, const PassStep* stopped) {
          (screen.empty() ? "" : ": " + screen);
 }
 
+// The range in the books' own chapters: "1:1 to 28:31", "R 14:1 to J 2:13".
 std::string range_text(const RunState& rs) {
-  return std::to_string(rs.BCHAP) + ":" + std::to_string(rs.BVER) + " to " +
-         std::to_string(rs.ECHAP) + ":" + std::to_string(rs.EVER);
+  return running_reference(rs.set, rs.BCHAP, rs.BVER) + " to " +
+         running_reference(rs.set, rs.ECHAP, rs.EVER);
 }
 
 // Lines of the notes file that say something (repeats begun, rules abandoned).

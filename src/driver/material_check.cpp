@@ -16,6 +16,7 @@
 #include "material/counts.hpp"
 #include "material/files.hpp"
 #include "material/material_set.hpp"
+#include "output/fields.hpp"
 #include "output/layouts.hpp"
 #include "platform/errors.hpp"
 #include "sectoring/chapter_sectoring.hpp"
@@ -124,14 +125,17 @@ std::string chapter_list(const CountTable& t, const MaterialSet& set) {
 
 // A question whose first line on the page layout is too long for its reference: printed lines
 // keep 78 columns, so the reference (columns 72 to 78) would be pushed along and cut off.
-std::string first_line_problem(const std::string& line, Kind kind) {
+std::string first_line_problem(const MaterialSet& set, const std::string& whole, Kind kind) {
+  const std::string line = reference_line(set, whole);
+  const std::string& name =
+      book_of_position(set, set.several_books() ? at(whole, 1) : set.book(1).letter).name;
   const char type = kind_letter(kind);
   QuestionText t;
   const bool two_pieces = type == 'F' || type == 'S';
   load_text(t, line.substr(0, LMAX),
             two_pieces && line.size() > LMAX ? line.substr(LMAX, LMAX) : std::string());
   RestFn rest = nullptr;
-  const int width = static_cast<int>(page_first_line(t, type, "nn. ", rest).size());
+  const int width = static_cast<int>(page_first_line(t, type, "nn. ", rest, name).size());
   const int room = PAGE_REFERENCE_COLUMN - 1;
   if (width <= room) return {};
   const std::string what = type == 'S'   ? "the situation before the quotation"
@@ -140,6 +144,10 @@ std::string first_line_problem(const std::string& line, Kind kind) {
   return what + " takes " + std::to_string(width) + " columns of the printed first line, " +
          "more than the " + std::to_string(room) +
          " before the reference; the reference would be pushed past column 78 and cut off";
+}
+
+LineRule first_line_rule(const MaterialSet& set) {
+  return [&set](const std::string& line, Kind kind) { return first_line_problem(set, line, kind); };
 }
 
 void summarize(const QuestionFileSummary& f, const MaterialSet& set, const Report& report,
@@ -287,9 +295,8 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
   else
     plan.style_ok = true;
   for (const auto& [name, kind] : style_question_files(rs)) plan.files.emplace_back(name, kind);
-  plan.count_files.emplace_back(rs.COUNTFILE,
-                                MaterialFileKey{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT),
-                                                rs.set.prefix});
+  plan.count_files.emplace_back(
+      rs.COUNTFILE, MaterialFileKey{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT), rs.set.prefix});
   return plan;
 }
 
@@ -297,7 +304,8 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
 CheckPlan plan_for_folder(const MaterialSet& set, Report& report) {
   CheckPlan plan;
   for (const std::string& name : folder_files()) {
-    if (std::optional<Kind> k = question_file_kind(name, set.prefix)) plan.files.emplace_back(name, *k);
+    if (std::optional<Kind> k = question_file_kind(name, set.prefix))
+      plan.files.emplace_back(name, *k);
     if (std::optional<MaterialFileKey> key = count_file_key(name))
       plan.count_files.emplace_back(name, *key);
   }
@@ -309,7 +317,7 @@ CheckPlan plan_for_folder(const MaterialSet& set, Report& report) {
 void check_question_files(std::vector<QuestionFileSummary>& files, const RunState& rs,
                           bool verses_known, Report& report, std::ostream& out) {
   for (QuestionFileSummary& f : files)
-    check_question_file(f, rs, verses_known, first_line_problem, report.sink());
+    check_question_file(f, rs, verses_known, first_line_rule(rs.set), report.sink());
   for (const QuestionFileSummary& f : files) summarize(f, rs.set, report, out);
   if (verses_known) out << verse_table_summary(rs.set) << "\n";
 }
@@ -364,7 +372,8 @@ int conclude(const Report& report, std::ostream& out) {
 int check_material(Program& p, const std::string& style, std::ostream& out) {
   Report report(out);
   const bool verses_known = read_verses(p.rs, report);
-  CheckPlan plan = style.empty() ? plan_for_folder(p.rs.set, report) : plan_for_style(p, style, report);
+  CheckPlan plan =
+      style.empty() ? plan_for_folder(p.rs.set, report) : plan_for_style(p, style, report);
   check_question_files(plan.files, p.rs, verses_known, report, out);
   // A style that reindexes rebuilds its count file on every run.
   const std::string rebuild = style.empty() || p.cu.INDX == 'N'
@@ -380,7 +389,7 @@ int question_file_problems(const RunState& rs) {
   Report report(unlisted);
   for (const auto& [name, kind] : style_question_files(rs)) {
     QuestionFileSummary f(name, kind);
-    check_question_file(f, rs, true, first_line_problem, report.sink());
+    check_question_file(f, rs, true, first_line_rule(rs.set), report.sink());
   }
   return report.total();
 }

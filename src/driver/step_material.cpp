@@ -49,8 +49,10 @@ bool rebuild_if_stale(Program& p) {
   RunState& rs = p.rs;
   build_counts(rs, rs);
   const PerKind<CountTable> counted = rs.count;
-  load_count_file(rs, rs.COUNTFILE);
-  bool same = true;
+  // A count file of another material set's tables (the folder changed seasons) is rebuilt.
+  const bool other_tables = count_file_of_other_tables(rs, rs.COUNTFILE);
+  if (!other_tables) load_count_file(rs, rs.COUNTFILE);
+  bool same = !other_tables;
   for (Kind k : kAllKinds) same = same && rs.count[k].same_entries(counted[k]);
   if (same) return false;
   show_index_build(p.con);

@@ -86,7 +86,7 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
     const std::string s = reference_line(rs.set, whole);
     for (const std::string& why : field_problems(s, f.kind)) problem(f.name, line, why);
     if (extra)
-      if (std::string why = extra(s, f.kind); !why.empty()) problem(f.name, line, why);
+      if (std::string why = extra(whole, f.kind); !why.empty()) problem(f.name, line, why);
     if (f.kind == Kind::Ftv)
       ++f.types[ftv_type_vr(s) ? std::string("VR") : std::string(1, at(s, 9))];
   }
@@ -131,8 +131,9 @@ CountFileState check_count_file(const std::string& name, const MaterialSet& set,
         if (table(c, v) != f->counts(c, v) && state.differ++ == 0)
           problem(name, static_cast<int>(count_line(c, v, verses)),
                   "the " + std::string(kind_name(f->kind)) + " count of " +
-                      running_reference(set, c, v) + " is " + std::to_string(table(c, v)) + " but " +
-                      f->name + " has " + std::to_string(f->counts(c, v)) + "; " + rebuild);
+                      running_reference(set, c, v) + " is " + std::to_string(table(c, v)) +
+                      " but " + f->name + " has " + std::to_string(f->counts(c, v)) + "; " +
+                      rebuild);
   }
   return state;
 }

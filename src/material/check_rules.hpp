@@ -14,7 +14,8 @@
 namespace halvorin {
 
 using ProblemSink = std::function<void(const std::string& file, int line, const std::string& what)>;
-// A further rule for single question lines: what is wrong with the line, or an empty string.
+// A further rule for single question lines (as stored, with a book letter in a set of several
+// books): what is wrong with the line, or an empty string.
 using LineRule = std::function<std::string(const std::string& line, Kind kind)>;
 
 // All the counts of a table added up.
@@ -46,10 +47,10 @@ struct CountFileState {
   int differ = 0;         // counts that differ from the question files
 };
 
-// The count file `name` (of the tables of `set`) against the question files it counts (`sources`, in kind order; null or
-// not found where the folder lacks one): found in one letter case, not older than any of them,
-// readable, the same counts as every one that could be counted. `rebuild` ends the messages
-// that advise rebuilding it.
+// The count file `name` (of the tables of `set`) against the question files it counts (`sources`,
+// in kind order; null or not found where the folder lacks one): found in one letter case, not older
+// than any of them, readable, the same counts as every one that could be counted. `rebuild` ends
+// the messages that advise rebuilding it.
 CountFileState check_count_file(const std::string& name, const MaterialSet& set,
                                 const std::array<const QuestionFileSummary*, 5>& sources,
                                 const std::string& rebuild, const ProblemSink& problem);

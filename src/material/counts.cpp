@@ -134,6 +134,34 @@ void load_count_file(MaterialCounts& mc, const std::string& path) {
   }
 }
 
+bool count_file_of_other_tables(const MaterialCounts& mc, const std::string& path) {
+  try {
+    TextReader in(path);
+    int chapters = 0, verses = 0, expect_c = 1, expect_v = 1;
+    while (!in.eof()) {
+      const int c = in.read_int(), v = in.read_int();
+      for ([[maybe_unused]] Kind k : kAllKinds) read_count(in);
+      in.skip_line();
+      // Records run chapter by chapter, every chapter with the same number of verses.
+      if (c == expect_c && v == expect_v) {
+        ++expect_v;
+      } else if (c == expect_c + 1 && v == 1 && (verses == 0 || verses == expect_v - 1)) {
+        verses = expect_v - 1;
+        ++expect_c;
+        expect_v = 2;
+      } else {
+        return false;
+      }
+      chapters = c;
+    }
+    if (verses == 0) verses = expect_v - 1;
+    if (chapters == 0 || expect_v - 1 != verses) return false;
+    return chapters != mc.QCOUNT.rows() || verses != mc.QCOUNT.cols();
+  } catch (const FileError&) {
+    return false;
+  }
+}
+
 void range_totals(MaterialCounts& mc, const StyleValues& range) {
   mc.before_range = {};
   mc.in_range = {};

@@ -57,6 +57,10 @@ void write_count_file(const MaterialCounts& mc, const std::string& name);
 // and verse of the tables in order, with counts 0..255. `path` is where the file lies (a plain
 // name or a found path).
 void load_count_file(MaterialCounts& mc, const std::string& path);
+// True when the count file at `path` is whole and in order but laid out for other tables than
+// `mc`'s (chapters x verses per chapter): a count file left from another material set, which is
+// stale rather than broken.
+bool count_file_of_other_tables(const MaterialCounts& mc, const std::string& path);
 // Zeroes the ten range totals, then adds up the counts before the range (BCOUNT) and inside it
 // (TCOUNT) for the style's BCHAP:BVER .. ECHAP:EVER.
 void range_totals(MaterialCounts& mc, const StyleValues& range);

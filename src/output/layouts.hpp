@@ -37,6 +37,6 @@ constexpr int PAGE_REFERENCE_COLUMN = 72;
 // as the lead-in texts name it (a name of up to BOOK_NAME_MAX characters keeps every line before
 // the reference). A line longer than PAGE_REFERENCE_COLUMN - 1 pushes the reference along.
 std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest,
-                            const std::string& book = standard_acts_set().book(1).name);
+                            const std::string& book);
 
 }  // namespace halvorin
