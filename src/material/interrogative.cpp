@@ -1,8 +1,12 @@
 #include "material/interrogative.hpp"
 
+#include "material/line_check.hpp"
+
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "material/line_check.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
@@ -61,10 +65,14 @@ void COUNTINT(Program& p) {
   p.con.write("Creating index of interrogatives...");
   in.skip_lines(rs.BEFORE);
   make_room_for_sectors(rs);
+  const size_t skip = book_columns(rs.set);
   for (int s = 1; s <= rs.SECTORS; ++s) {
     for (int n = 1; n <= rs.QPS[s]; ++n) {
       if (in.eof()) in.fail("the regular questions end before the questions their counts promise");
-      rs.INT(s, n) = is_interrogative(in.view_line(LMAX));
+      // A line of a set of several books is today's line after its book letter and blank.
+      std::string_view line = in.view_line(LMAX + skip);
+      line.remove_prefix(std::min(skip, line.size()));
+      rs.INT(s, n) = is_interrogative(line);
     }
   }
 }

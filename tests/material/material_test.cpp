@@ -9,6 +9,7 @@
 #include "material/counts.hpp"
 #include "material/files.hpp"
 #include "material/interrogative.hpp"
+#include "material/seasons.hpp"
 #include "support/bench.hpp"
 
 namespace halvorin {
@@ -233,6 +234,19 @@ TEST(Interrogative, CountintMarksTheRangeSectorBySector) {
   EXPECT_EQ(ip.p.con.row_text(3).substr(0, 37), "  Creating index of interrogatives...");
   rs.QPS[2] = 205;  // counts that promise more lines than the file has
   EXPECT_THROW(COUNTINT(ip.p), FileError);
+}
+
+// In a set of several books the question's text starts after the book letter and a blank.
+TEST(Interrogative, CountintReadsLinesOfSeveralBooksAfterTheirLetter) {
+  testing::ProgramBench ip;
+  ip.dir.write_lines("RomJas.A", {"R 14: 1\tName the town.", "R 14: 2\tWho went?",
+                                  "J  2: 1\tWhere did they go?", "J  2: 2\tName him."});
+  RunState& rs = ip.p.rs;
+  rs.set = find_season("romans-james")->set;
+  rs.REGFILE = "RomJas.A", rs.BEFORE = 0, rs.SECTORS = 1, rs.QPS[1] = 4;
+  COUNTINT(ip.p);
+  EXPECT_EQ(std::vector<bool>({rs.INT(1, 1), rs.INT(1, 2), rs.INT(1, 3), rs.INT(1, 4)}),
+            std::vector<bool>({false, true, true, false}));
 }
 
 }  // namespace
