@@ -1,0 +1,132 @@
+// Making a league folder for each season through the program's --init, and the seasons' tables
+// the install and the Windows zip carry.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "material/material_set.hpp"
+#include "material/seasons.hpp"
+#include "platform/text_file.hpp"
+#include "state/style.hpp"
+#include "support/harness.hpp"
+
+namespace halvorin::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kDemoStyles = {"Weekly", "Chapters", "Fixed", "Junior", "New"};
+
+RunResult init(const TempDir& dir, const std::string& folder, const std::string& season) {
+  return run_command(shell_word(HALVORIN_BIN) + " --init " + shell_word(dir.file(folder)) +
+                     (season.empty() ? "" : " --season " + season));
+}
+
+// A style's range as "1:1-8:40", each end after its book letter when it names one.
+std::string range_of(const StyleValues& st) {
+  auto end = [](char book, int c, int v) {
+    return (book ? std::string(1, book) : "") + std::to_string(c) + ":" + std::to_string(v);
+  };
+  return end(st.BBOOK, st.BCHAP, st.BVER) + "-" + end(st.EBOOK, st.ECHAP, st.EVER);
+}
+
+// The running chapter of a range's end; 0 when it lies outside the set.
+int running(const MaterialSet& set, char book, int c, int v) {
+  const int b = book ? set.book_of_letter(book) : 1;
+  if (b == 0 || (book == 0) == set.several_books()) return 0;
+  if (c < 1 || c > set.book(b).chapters() || v < 1 || v > set.book(b).verses_in(c)) return 0;
+  return set.running_chapter(b, c);
+}
+
+TEST(InitSeason, WritesTheSeasonsSetAndStylesInsideIt) {
+  const std::string path = "driver/cases/init-seasons.tsv";
+  const fs::path demo = fs::path(HALVORIN_SOURCE_DIR) / "demo";
+  for (const CaseRow& c : test_table(path)) {
+    SCOPED_TRACE(case_name(path, c));
+    TempDir dir;
+    const RunResult r = init(dir, "league", c[0]);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const MaterialSet& set = find_season(c[0])->set;
+    const bool declared = c[1] == "Set.txt";
+    EXPECT_EQ(dir.exists("league/Set.txt"), declared);
+    EXPECT_EQ(dir.exists("league/Verses.txt"), !declared);
+    if (declared) {
+      TextReader in = TextReader::from_text(dir.read("league/Set.txt"), kSetFile);
+      EXPECT_EQ(read_material_set(in), set);
+    }
+    EXPECT_EQ(dir.read("league/Specs.lst"), test_data("../demo/Specs.lst"));
+
+    std::string ranges;
+    for (const std::string& name : kDemoStyles) {
+      const std::string file = name + ".spe";
+      TextReader in = TextReader::from_text(dir.read("league/" + file), file);
+      const StyleValues st = read_style(in);
+      ranges += (ranges.empty() ? "" : " ") + range_of(st);
+      const int from = running(set, st.BBOOK, st.BCHAP, st.BVER);
+      const int to = running(set, st.EBOOK, st.ECHAP, st.EVER);
+      EXPECT_TRUE(from > 0 && to >= from) << file << " " << range_of(st);
+      // Everything but the range is the demo style's.
+      std::vector<std::string> got = dir.lines("league/" + file);
+      TempDir demo_copy;
+      demo_copy.write(file, test_data("../demo/" + file));
+      std::vector<std::string> want = demo_copy.lines(file);
+      ASSERT_EQ(got.size(), want.size()) << file;
+      for (size_t i = 0; i < got.size(); ++i) {
+        if (i != 1 && i != 2) {
+          EXPECT_EQ(got[i], want[i]) << file << " line " << i + 1;
+        }
+      }
+    }
+    EXPECT_EQ(ranges, c[2]);
+
+    // The next steps name the season's files and how to make its invented material.
+    for (std::istringstream words(c[3]); !words.eof();) {
+      std::string w;
+      words >> w;
+      EXPECT_NE(r.out.find(" " + w + " "), std::string::npos) << w << "\n" << r.out;
+    }
+    EXPECT_EQ(r.out.find("Acts.a") == std::string::npos, declared) << r.out;
+    EXPECT_EQ(r.out.find("--season " + c[0]) != std::string::npos, declared) << r.out;
+
+    if (!declared) {
+      // Acts, named or not, is the demo folder byte for byte, and says the same.
+      const RunResult plain = init(dir, "plain", "");
+      ASSERT_EQ(plain.status, 0) << plain.err;
+      size_t files = 0;
+      for (const auto& e : fs::directory_iterator(demo)) {
+        const std::string f = e.path().filename().string();
+        EXPECT_EQ(dir.read("league/" + f), test_data("../demo/" + f)) << f;
+        EXPECT_EQ(dir.read("plain/" + f), test_data("../demo/" + f)) << f;
+        ++files;
+      }
+      EXPECT_EQ(static_cast<size_t>(std::distance(fs::directory_iterator(dir.file("league")),
+                                                  fs::directory_iterator{})),
+                files);
+      std::string said = r.out;
+      for (size_t at; (at = said.find(dir.file("league"))) != std::string::npos;)
+        said.replace(at, dir.file("league").size(), dir.file("plain"));
+      EXPECT_EQ(said, plain.out);
+    }
+  }
+}
+
+// The tables beside the program are the program's own: HALVORIN_UPDATE_GOLDEN=1 writes them
+// again after a change to the seasons. Acts has none: its folders keep the verse table.
+TEST(InitSeason, TheSeasonsTablesAreTheProgramsOwn) {
+  TempDir dir;
+  std::vector<std::string> names;
+  for (const Season& s : seasons()) {
+    if (s.name == "acts") continue;
+    write_material_set_file(dir.file(s.name + ".txt"), s.set);
+    expect_golden("../seasons/" + s.name + ".txt", dir.read(s.name + ".txt"));
+    names.push_back(s.name + ".txt");
+  }
+  std::sort(names.begin(), names.end());
+  if (!std::getenv("HALVORIN_UPDATE_GOLDEN")) {
+    EXPECT_EQ(test_data_names("../seasons", ".txt"), names);
+  }
+}
+
+}  // namespace
+}  // namespace halvorin::testing
