@@ -4,13 +4,11 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <system_error>
 
 #include "config/style_list.hpp"
-#include "driver/pass.hpp"
 #include "material/material_set.hpp"
 #include "material/seasons.hpp"
 #include "platform/errors.hpp"
@@ -229,8 +227,7 @@ void init_league_folder(const std::string& demo, const std::string& dir, std::os
 
 void check_league_folder(StartCheck what) {
   TextReader list(kStyleList);
-  auto scratch = std::make_unique<RunState>();
-  read_verse_table(*scratch);
+  load_material_set();
   if (what == StartCheck::Interactive) read_style_file(style_file_name("New"));
 }
 

@@ -23,9 +23,9 @@ std::string find_demo_folder(const std::vector<std::string>& candidates);
 
 enum class StartCheck { Interactive, Batch };
 
-// Before the first screen: the files every run reads are there and load (the verse table, the
-// style list and, for the screens, the template of a new style). Throws FileError for the first
-// that does not.
+// Before the first screen: the files every run reads are there and load (the style list, the
+// material set's declaration or else the verse table, and, for the screens, the template of a
+// new style). Throws FileError for the first that does not.
 void check_league_folder(StartCheck what);
 
 // The hint that follows a missing style list: how to start in a league folder or make one.

@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string> kDemoStyles = {"Weekly", "Chapters", "Fixed", "Junior", "New"};
 
-RunResult init(const TempDir& dir, const std::string& folder, const std::string& season) {
-  return run_command(shell_word(HALVORIN_BIN) + " --init " + shell_word(dir.file(folder)) +
+RunResult init(const std::string& folder, const std::string& season) {
+  return run_command(shell_word(HALVORIN_BIN) + " --init " + shell_word(folder) +
                      (season.empty() ? "" : " --season " + season));
 }
 
@@ -44,30 +44,30 @@ TEST(InitSeason, WritesTheSeasonsSetAndStylesInsideIt) {
   const fs::path demo = fs::path(HALVORIN_SOURCE_DIR) / "demo";
   for (const CaseRow& c : test_table(path)) {
     SCOPED_TRACE(case_name(path, c));
-    TempDir dir;
-    const RunResult r = init(dir, "league", c[0]);
+    TempDir dir;  // made into a league folder, as a folder that holds the material may be
+    const RunResult r = init(dir.path(), c[0]);
     ASSERT_EQ(r.status, 0) << r.err;
     const MaterialSet& set = find_season(c[0])->set;
     const bool declared = c[1] == "Set.txt";
-    EXPECT_EQ(dir.exists("league/Set.txt"), declared);
-    EXPECT_EQ(dir.exists("league/Verses.txt"), !declared);
+    EXPECT_EQ(dir.exists("Set.txt"), declared);
+    EXPECT_EQ(dir.exists("Verses.txt"), !declared);
     if (declared) {
-      TextReader in = TextReader::from_text(dir.read("league/Set.txt"), kSetFile);
+      TextReader in = TextReader::from_text(dir.read("Set.txt"), kSetFile);
       EXPECT_EQ(read_material_set(in), set);
     }
-    EXPECT_EQ(dir.read("league/Specs.lst"), test_data("../demo/Specs.lst"));
+    EXPECT_EQ(dir.read("Specs.lst"), test_data("../demo/Specs.lst"));
 
     std::string ranges;
     for (const std::string& name : kDemoStyles) {
       const std::string file = name + ".spe";
-      TextReader in = TextReader::from_text(dir.read("league/" + file), file);
+      TextReader in = TextReader::from_text(dir.read("" + file), file);
       const StyleValues st = read_style(in);
       ranges += (ranges.empty() ? "" : " ") + range_of(st);
       const int from = running(set, st.BBOOK, st.BCHAP, st.BVER);
       const int to = running(set, st.EBOOK, st.ECHAP, st.EVER);
       EXPECT_TRUE(from > 0 && to >= from) << file << " " << range_of(st);
       // Everything but the range is the demo style's.
-      std::vector<std::string> got = dir.lines("league/" + file);
+      std::vector<std::string> got = dir.lines("" + file);
       TempDir demo_copy;
       demo_copy.write(file, test_data("../demo/" + file));
       std::vector<std::string> want = demo_copy.lines(file);
@@ -88,25 +88,29 @@ TEST(InitSeason, WritesTheSeasonsSetAndStylesInsideIt) {
     }
     EXPECT_EQ(r.out.find("Acts.a") == std::string::npos, declared) << r.out;
     EXPECT_EQ(r.out.find("--season " + c[0]) != std::string::npos, declared) << r.out;
+    // The program starts there: the key script ends on the style list.
+    const RunResult started = run_halvorin(dir, "");
+    EXPECT_EQ(started.status, 3) << started.err;
 
     if (!declared) {
       // Acts, named or not, is the demo folder byte for byte, and says the same.
-      const RunResult plain = init(dir, "plain", "");
-      ASSERT_EQ(plain.status, 0) << plain.err;
-      size_t files = 0;
+      TempDir plain;
+      const RunResult plain_run = init(plain.path(), "");
+      ASSERT_EQ(plain_run.status, 0) << plain_run.err;
       for (const auto& e : fs::directory_iterator(demo)) {
         const std::string f = e.path().filename().string();
-        EXPECT_EQ(dir.read("league/" + f), test_data("../demo/" + f)) << f;
-        EXPECT_EQ(dir.read("plain/" + f), test_data("../demo/" + f)) << f;
-        ++files;
+        EXPECT_EQ(dir.read(f), test_data("../demo/" + f)) << f;
+        EXPECT_EQ(plain.read(f), test_data("../demo/" + f)) << f;
       }
-      EXPECT_EQ(static_cast<size_t>(std::distance(fs::directory_iterator(dir.file("league")),
-                                                  fs::directory_iterator{})),
-                files);
+      auto count = [](const TempDir& d) {
+        return std::distance(fs::directory_iterator(d.path()), fs::directory_iterator{});
+      };
+      EXPECT_EQ(count(plain),
+                std::distance(fs::directory_iterator(demo), fs::directory_iterator{}));
       std::string said = r.out;
-      for (size_t at; (at = said.find(dir.file("league"))) != std::string::npos;)
-        said.replace(at, dir.file("league").size(), dir.file("plain"));
-      EXPECT_EQ(said, plain.out);
+      for (size_t at; (at = said.find(dir.path())) != std::string::npos;)
+        said.replace(at, dir.path().size(), plain.path());
+      EXPECT_EQ(said, plain_run.out);
     }
   }
 }
