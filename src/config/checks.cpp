@@ -15,11 +15,12 @@ namespace {
 // The values of a style file in file order. A hand-edited file may hold anything; the form
 // keeps every field within its limits only once it is edited.
 constexpr Field kFileOrder[] = {
-    Field::BCHAP, Field::BVER,    Field::ECHAP,     Field::EVER,   Field::NAME4,  Field::LPP,
-    Field::OUT,   Field::QMAX,    Field::REGLST,    Field::AB,     Field::IPC,    Field::INDX,
-    Field::QNUM,  Field::SEC1,    Field::REPEATPCT, Field::SPMAX,  Field::SPMIN,  Field::FMAX,
-    Field::FMIN,  Field::RMAX,    Field::RMIN,      Field::OMAX,   Field::OMIN,   Field::SMAX,
-    Field::SMIN,  Field::PRIMPCT, Field::SPEARLY,   Field::SPLATE, Field::SETSPC,
+    Field::BBK,    Field::BCHAP, Field::BVER, Field::EBK,     Field::ECHAP,     Field::EVER,
+    Field::NAME4,  Field::LPP,   Field::OUT,  Field::QMAX,    Field::REGLST,    Field::AB,
+    Field::IPC,    Field::INDX,  Field::QNUM, Field::SEC1,    Field::REPEATPCT, Field::SPMAX,
+    Field::SPMIN,  Field::FMAX,  Field::FMIN, Field::RMAX,    Field::RMIN,      Field::OMAX,
+    Field::OMIN,   Field::SMAX,  Field::SMIN, Field::PRIMPCT, Field::SPEARLY,   Field::SPLATE,
+    Field::SETSPC,
 };
 
 bool number_within(const ConfigUnit& cu, Field f) {
@@ -69,20 +70,30 @@ std::optional<Broken> field_problem(const ConfigUnit& cu, Field f) {
     if (c != 0 && std::strchr(s.letters, c) != nullptr) return std::nullopt;
     return broken;
   }
+  if (s.kind == FieldKind::Book) {
+    if (range_book(cu, f) > 0) return std::nullopt;
+    std::string letters;
+    for (const Book& b : cu.set.books)
+      letters += std::string(letters.empty() ? "" : ", ") + b.letter;
+    const char c = f == Field::BBK ? cu.BBOOK : cu.EBOOK;
+    return Broken{f, "expected the letter of a book of the set (" + letters + "), found '" +
+                         printable({&c, 1}) + "'"};
+  }
   int v = cu.*s.num;
+  const int book = range_book(cu, f);
   switch (f) {
     case Field::BCHAP:
-    case Field::ECHAP:
-      if (v < 1 || v > 28) return broken;
-      // The reduced material has no chapter 7 and ends at chapter 9.
-      if (chapter_rule(v, cu.LG) != v)
-        return Broken{f, moved(v, chapter_rule(v, cu.LG), "a chapter of the reduced material")};
+    case Field::ECHAP: {
+      if (v < 1 || v > cu.set.book(book).chapters()) return broken;
+      const int kept = chapter_rule(cu, book, v);
+      if (kept != v) return Broken{f, moved(v, kept, "a chapter of the reduced material")};
       return std::nullopt;
+    }
     case Field::BVER:
-      if (v < 1 || v > verses_in_chapter(cu.BCHAP)) return broken;
+      if (v < 1 || v > verse_limit(cu, book, cu.BCHAP)) return broken;
       return std::nullopt;
     case Field::EVER:
-      if (v < 1 || v > verses_in_chapter(cu.ECHAP)) return broken;
+      if (v < 1 || v > verse_limit(cu, book, cu.ECHAP)) return broken;
       return std::nullopt;
     default:
       break;
@@ -133,7 +144,10 @@ std::optional<Broken> first_broken(const ConfigUnit& cu) {
     if (cu.OMIN != cu.OMAX) return at(Field::OMIN);
     if (cu.SMIN != cu.SMAX) return at(Field::SMIN);
   }
-  if (cu.BCHAP > cu.ECHAP || (cu.BCHAP == cu.ECHAP && cu.BVER > cu.EVER)) return at(Field::BCHAP);
+  // The range in the set's order: books first, then their chapters.
+  const int first = cu.set.running_chapter(range_book(cu, Field::BBK), cu.BCHAP);
+  const int last = cu.set.running_chapter(range_book(cu, Field::EBK), cu.ECHAP);
+  if (first > last || (first == last && cu.BVER > cu.EVER)) return at(Field::BCHAP);
   return std::nullopt;
 }
 

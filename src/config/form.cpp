@@ -31,6 +31,7 @@ HeaderKey header_line(Console& con) {
 }  // namespace
 
 FormExit run_form(Program& p) {
+  show_books(p.cu);
   OVRLAY(p);
   Field f = Field::BCHAP;
   for (;;) {

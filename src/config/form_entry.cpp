@@ -1,4 +1,5 @@
 // Typing in the form's fields: numbers, names, one-letter choices and book codes.
+#include <algorithm>
 #include <cstring>
 
 #include "config/form.hpp"
@@ -56,8 +57,10 @@ Field number_entry(Program& p, Field f) {
   int value = k - '0';
   int typed = 1;
   int held = 0;  // the move key that ended the entry
-  // In a chapter field a first digit of 3 or more is the whole chapter.
-  bool done = (f == Field::BCHAP || f == Field::ECHAP) && value >= 3;
+  // In a chapter field a first digit no two-digit chapter of the book starts with is the whole
+  // chapter (for Acts' 28 chapters, 3 or more).
+  bool done = (f == Field::BCHAP || f == Field::ECHAP) &&
+              value * 10 > cu.set.book(std::max(range_book(cu, f), 1)).chapters();
   while (!done) {
     k = con.read_key();
     if (k == kKeyEsc) {
@@ -146,6 +149,14 @@ Field letter_entry(Program& p, Field f) {
   }
 }
 
+// The book a key chooses in a book field, or 0. A set of one book takes the keys the field has
+// always taken; a set of several takes its letters in either case (the capitals H, K, M and P
+// are moves before they get here).
+int book_of_key(const MaterialSet& set, int k) {
+  if (!set.several_books()) return in_list("12RrJj", k) ? 1 : 0;
+  return is_letter(k) ? set.book_of_letter(static_cast<char>(k)) : 0;
+}
+
 Field book_entry(Program& p, Field f) {
   Console& con = p.con;
   const FieldSpec& s = field_spec(f);
@@ -154,7 +165,8 @@ Field book_entry(Program& p, Field f) {
     int k = con.read_key();
     Field to = move_before_entry(f, k);
     if (to != Field::Stay) return to;
-    if (in_list("12RrJj", k)) f == Field::BBK ? SETBBK(p) : SETEBK(p);
+    if (is_move_key(k)) continue;  // a capital K is Left, which the book fields ignore
+    if (int b = book_of_key(p.cu.set, k)) f == Field::BBK ? SETBBK(p, b) : SETEBK(p, b);
   }
 }
 

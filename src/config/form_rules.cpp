@@ -26,21 +26,68 @@ constexpr PrimBand kPrimBands[] = {
     {.lo = 51, .hi = 53, .stored = 0},
 };
 
+// The book field of a range end, and its chapter and verse fields.
+struct RangeEnd {
+  Field book, chapter, verse;
+};
+
+RangeEnd range_end(Field f) {
+  switch (f) {
+    case Field::EBK:
+    case Field::ECHAP:
+    case Field::EVER:
+      return {Field::EBK, Field::ECHAP, Field::EVER};
+    default:
+      return {Field::BBK, Field::BCHAP, Field::BVER};
+  }
+}
+
+char& book_letter(ConfigUnit& cu, Field f) {
+  return range_end(f).book == Field::BBK ? cu.BBOOK : cu.EBOOK;
+}
+
+// The book whose chapters limit a field: a letter of no book of the set limits by the first.
+int limiting_book(const ConfigUnit& cu, Field f) { return std::max(range_book(cu, f), 1); }
+
+// The book code shown for a stored letter.
+std::string book_code(const ConfigUnit& cu, char letter) {
+  int b = cu.set.several_books() ? cu.set.book_of_letter(letter) : 1;
+  if (letter == 0) b = 1;
+  return std::string{' ', b > 0 ? cu.set.book(b).letter : letter};
+}
+
 // Lowers the stored verse to the chapter's last verse and redraws it when it changed.
 void fit_verse(Program& p, Field chapter, Field verse) {
   ConfigUnit& cu = p.cu;
   int& v = cu.*field_spec(verse).num;
-  int last = verse_limit(cu, cu.*field_spec(chapter).num);
+  int last = verse_limit(cu, limiting_book(cu, chapter), cu.*field_spec(chapter).num);
   if (last > 0 && v > last) {
     v = last;
     draw_value(p.con, cu, verse);
   }
 }
 
-void set_book(Program& p, Field book) {
-  p.cu.*field_spec(book).text = " A";
-  draw_value(p.con, p.cu, book);
+// The book rule of both book fields: the chosen book's code; in a set of several books its
+// letter is stored and the chapter brought within the book.
+void set_book(Program& p, Field book, int b) {
+  ConfigUnit& cu = p.cu;
+  const RangeEnd end = range_end(book);
+  if (cu.set.several_books()) {
+    book_letter(cu, book) = cu.set.book(b).letter;
+    int& chapter = cu.*field_spec(end.chapter).num;
+    const int kept = chapter_rule(cu, b, chapter);
+    if (kept != chapter) {
+      chapter = kept;
+      draw_value(p.con, cu, end.chapter);
+    }
+  }
+  cu.*field_spec(book).text = book_code(cu, book_letter(cu, book));
+  draw_value(p.con, cu, book);
+  fit_verse(p, end.chapter, end.verse);
 }
+
+// The built-in Acts set keeps its own rule for the reduced material, whatever its chapter list.
+bool acts_rules(const ConfigUnit& cu) { return cu.set == standard_acts_set(); }
 
 }  // namespace
 
@@ -53,36 +100,59 @@ int PRIM(int entered) {
 
 int CAPS(int key) { return (key >= 'a' && key <= 'e') ? key - 'a' + 'A' : key; }
 
-void EVSET(ConfigUnit& cu) { SETVS(cu); }
+void EVSET(ConfigUnit& cu) {
+  cu.EVS.resize(cu.set.total_chapters());
+  for (int c = 1; c <= cu.set.total_chapters(); ++c) cu.EVS[c] = cu.set.verses_of(c);
+}
 
-int chapter_rule(int chapter, char level) {
-  if (chapter > 28) chapter = 28;
-  if (level == 'L') {
-    if (chapter == 7) chapter = 8;
-    if (chapter > 9) chapter = 9;
+int range_book(const ConfigUnit& cu, Field f) {
+  const char letter = range_end(f).book == Field::BBK ? cu.BBOOK : cu.EBOOK;
+  if (!cu.set.several_books() || letter == 0) return 1;
+  return cu.set.book_of_letter(letter);
+}
+
+void show_books(ConfigUnit& cu) {
+  for (Field f : {Field::BBK, Field::EBK}) {
+    char& letter = book_letter(cu, f);
+    // A letter is kept as the set declares it, whatever its case in the file.
+    if (cu.set.several_books() && range_book(cu, f) > 0 && letter != 0)
+      letter = cu.set.book(range_book(cu, f)).letter;
+    cu.*field_spec(f).text = book_code(cu, letter);
+  }
+}
+
+int chapter_rule(const ConfigUnit& cu, int book, int chapter) {
+  if (acts_rules(cu)) {
+    if (chapter > 28) chapter = 28;
+    if (cu.LG == 'L') {
+      if (chapter == 7) chapter = 8;
+      if (chapter > 9) chapter = 9;
+    }
+    return chapter;
+  }
+  const Book& bk = cu.set.book(book);
+  chapter = std::clamp(chapter, 1, bk.chapters());
+  if (cu.LG == 'L' && !bk.reduced.empty()) {
+    auto next = std::lower_bound(bk.reduced.begin(), bk.reduced.end(), chapter);
+    chapter = next == bk.reduced.end() ? bk.reduced.back() : *next;
   }
   return chapter;
 }
 
-int verse_limit(const ConfigUnit& cu, int chapter) {
-  return (chapter >= 1 && chapter <= 28) ? cu.EVS[chapter] : 0;
+int verse_limit(const ConfigUnit& cu, int book, int chapter) {
+  if (book < 1 || book > static_cast<int>(cu.set.books.size())) return 0;
+  return cu.set.book(book).verses_in(chapter);
 }
 
-void SETBBK(Program& p) {
-  set_book(p, Field::BBK);
-  fit_verse(p, Field::BCHAP, Field::BVER);
-}
+void SETBBK(Program& p, int book) { set_book(p, Field::BBK, book); }
 
 void SETBBK2(Program& p) {
-  p.cu.BCHAP = chapter_rule(p.cu.BCHAP, p.cu.LG);
+  p.cu.BCHAP = chapter_rule(p.cu, limiting_book(p.cu, Field::BCHAP), p.cu.BCHAP);
   draw_value(p.con, p.cu, Field::BCHAP);
   fit_verse(p, Field::BCHAP, Field::BVER);
 }
 
-void SETEBK(Program& p) {
-  set_book(p, Field::EBK);
-  fit_verse(p, Field::ECHAP, Field::EVER);
-}
+void SETEBK(Program& p, int book) { set_book(p, Field::EBK, book); }
 
 void apply_number_rule(Program& p, Field f) {
   ConfigUnit& cu = p.cu;
@@ -91,10 +161,10 @@ void apply_number_rule(Program& p, Field f) {
       SETBBK2(p);
       return;
     case Field::ECHAP:
-      cu.ECHAP = chapter_rule(cu.ECHAP, cu.LG);
+      cu.ECHAP = chapter_rule(cu, limiting_book(cu, Field::ECHAP), cu.ECHAP);
       draw_value(p.con, cu, Field::ECHAP);
       // A new end chapter always ends at its last verse.
-      cu.EVER = verse_limit(cu, cu.ECHAP);
+      cu.EVER = verse_limit(cu, limiting_book(cu, Field::ECHAP), cu.ECHAP);
       draw_value(p.con, cu, Field::EVER);
       return;
     case Field::BVER:

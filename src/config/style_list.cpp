@@ -2,15 +2,13 @@
 
 #include "config/form.hpp"
 #include "config/type_screen.hpp"
+#include "material/material_set.hpp"
 #include "platform/keys.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
 
 namespace {
-
-constexpr int kVerses[28] = {26, 47, 26, 37, 42, 15, 60, 40, 43, 48, 30, 25, 52, 28,
-                             41, 40, 34, 28, 41, 38, 40, 30, 35, 27, 27, 32, 44, 31};
 
 // The most lines the style list may hold: its names and "Enter New Specs"; "Exit" makes FILMAX.
 constexpr int kListMax = FILMAX - 1;
@@ -33,12 +31,18 @@ void write_list(const std::vector<std::string>& lines) { replace_file(kStyleList
 
 }  // namespace
 
-int verses_in_chapter(int chapter) {
-  return (chapter >= 1 && chapter <= 28) ? kVerses[chapter - 1] : 0;
-}
+int verses_in_chapter(int chapter) { return standard_acts_set().book(1).verses_in(chapter); }
 
 void SETVS(ConfigUnit& cu) {
-  for (int c = 1; c <= 28; ++c) cu.EVS[c] = kVerses[c - 1];
+  // A folder declares its set in its own file; without one the unit keeps the built-in Acts set
+  // (the pass reads the folder's verse table for itself).
+  if (!find_file(kSetFile).empty()) {
+    TextReader in(kSetFile);
+    cu.set = read_material_set(in);
+  } else {
+    cu.set = standard_acts_set();
+  }
+  EVSET(cu);
 }
 
 void TOPMENU(Program& p) {
@@ -75,13 +79,15 @@ void CHECKNEW(Program& p) {
 void READIN(Program& p) {
   ConfigUnit& cu = p.cu;
   static_cast<StyleValues&>(cu) = read_style_file(cu.NAME);
-  cu.BBK = " A";
-  cu.EBK = " A";
 }
 
 void OUTFILE(Program& p) {
   ConfigUnit& cu = p.cu;
   check_plain_name(cu.NAME1, "style name", 0);
+  // The range names its books only in a set of several books; the letters stand as declared.
+  for (Field f : {Field::BBK, Field::EBK})
+    (f == Field::BBK ? cu.BBOOK : cu.EBOOK) =
+        cu.set.several_books() ? cu.set.book(range_book(cu, f)).letter : 0;
   // The style file first, so the list never names a style whose file was not written.
   TextWriter out(style_file_name(cu.NAME1), TextWriter::Mode::Replace);
   write_style_lines(out, cu);

@@ -16,13 +16,14 @@ void SPECS2(Program& p, bool EX);
 void TOPMENU(Program& p);
 // Turns the chosen entry into names: "Enter New Specs" becomes "New"; NAME := FIL[Y] + ".spe".
 void CHECKNEW(Program& p);
-// Loads the style file NAME into the unit's style values; BBK and EBK := " A".
+// Loads the style file NAME into the unit's style values (the form shows its books).
 void READIN(Program& p);
 // Saves the style being edited, adds a new name to the style list, writes the hand-over file.
 void OUTFILE(Program& p);
-// Fills the unit's verse table (verses per chapter of the book).
+// Takes the folder's material set (its declaration, else the built-in Acts set) and fills the
+// unit's verse table from it. A declaration the program cannot use ends the run (FileError).
 void SETVS(ConfigUnit& cu);
-// The verses of each chapter, 1..28.
+// The verses of each chapter of the built-in Acts set, 1..28.
 int verses_in_chapter(int chapter);
 
 }  // namespace halvorin

@@ -2,7 +2,7 @@
 
 namespace halvorin {
 
-void WRITEHDG(Console& con) {
+void WRITEHDG(Console& con, const std::string& title) {
   con.textbackground(1);
   con.textcolor(14);
   for (int row = 1; row <= 25; ++row) {
@@ -20,7 +20,7 @@ void WRITEHDG(Console& con) {
   con.textcolor(4);
   con.write(" 23.0                                       ");
   con.textcolor(0);
-  con.write("              Acts");
+  con.write("              " + title);
   con.textcolor(4);
   con.gotoxy(1, 25);
   con.clreol();

@@ -15,6 +15,7 @@
 #include "material/check_rules.hpp"
 #include "material/counts.hpp"
 #include "material/files.hpp"
+#include "material/material_set.hpp"
 #include "output/layouts.hpp"
 #include "platform/errors.hpp"
 #include "sectoring/chapter_sectoring.hpp"
@@ -94,20 +95,30 @@ class Report {
   int total_ = 0;
 };
 
-// Chapters as "1-6, 8-28".
-std::string chapter_list(const CountTable& t) {
+// Chapters as "1-6, 8-28"; in a set of several books each book's own chapters after its letter:
+// "R 1-16, J 1-5".
+std::string chapter_list(const CountTable& t, const MaterialSet& set) {
   std::string out;
   int run_start = 0;
-  for (int c = 1; c <= CHMAX + 1; ++c) {
+  const int chapters = std::min(t.rows(), set.total_chapters());
+  auto close_run = [&](int last) {
+    const ChapterPlace first = set.place_of(run_start);
+    out += (out.empty() ? "" : ", ");
+    if (set.several_books()) out += std::string(1, set.book(first.book).letter) + " ";
+    out += std::to_string(first.chapter);
+    if (last > run_start) out += "-" + std::to_string(set.place_of(last).chapter);
+    run_start = 0;
+  };
+  for (int c = 1; c <= chapters; ++c) {
     bool has = false;
-    for (int v = 1; c <= CHMAX && v <= VMAX && !has; ++v) has = t(c, v) > 0;
+    for (int v = 1; v <= t.cols() && !has; ++v) has = t(c, v) > 0;
+    // A run ends at a chapter without questions and at the end of a book.
+    if (!has && run_start != 0) close_run(c - 1);
+    if (has && run_start != 0 && set.place_of(c).book != set.place_of(run_start).book)
+      close_run(c - 1);
     if (has && run_start == 0) run_start = c;
-    if (!has && run_start != 0) {
-      out += (out.empty() ? "" : ", ") + std::to_string(run_start);
-      if (c - 1 > run_start) out += "-" + std::to_string(c - 1);
-      run_start = 0;
-    }
   }
+  if (run_start != 0) close_run(chapters);
   return out.empty() ? "none" : out;
 }
 
@@ -131,7 +142,8 @@ std::string first_line_problem(const std::string& line, Kind kind) {
          " before the reference; the reference would be pushed past column 78 and cut off";
 }
 
-void summarize(const QuestionFileSummary& f, const Report& report, std::ostream& out) {
+void summarize(const QuestionFileSummary& f, const MaterialSet& set, const Report& report,
+               std::ostream& out) {
   if (!f.found) return;
   const int n = count_total(f.counts);
   out << f.name << ": " << f.lines << " lines, " << n << " " << kind_name(f.kind) << " questions";
@@ -140,7 +152,7 @@ void summarize(const QuestionFileSummary& f, const Report& report, std::ostream&
     for (const auto& [t, k] : f.types) out << " " << t << " " << k;
     out << ")";
   }
-  out << ", chapters " << chapter_list(f.counts);
+  out << ", chapters " << chapter_list(f.counts, set);
   const int problems = report.of(f.name);
   if (problems == 0)
     out << ", clean";
@@ -221,6 +233,28 @@ struct CheckPlan {
   bool style_ok = false;
 };
 
+// The verse table's summary line: "Verses.txt: 28 chapters, 1007 verses" for Acts; the
+// declaration's books, chapters and verses for a declared set.
+std::string verse_table_summary(const MaterialSet& set) {
+  if (find_file(kSetFile).empty()) {
+    int verses = 0;
+    for (int c = 1; c <= set.total_chapters(); ++c) verses += set.verses_of(c);
+    return std::string(kVerseTable) + ": " + std::to_string(set.total_chapters()) + " chapters, " +
+           std::to_string(verses) + " verses";
+  }
+  std::string s = std::string(kSetFile) + ": " + set.title;
+  int all = 0;
+  for (const Book& b : set.books) {
+    int verses = 0;
+    for (int v : b.verses) verses += v;
+    all += verses;
+    s += std::string(", ") + b.letter + " " + b.name + " " + std::to_string(b.chapters()) +
+         " chapters " + std::to_string(verses) + " verses";
+  }
+  return s + "; " + std::to_string(set.total_chapters()) + " chapters, " + std::to_string(all) +
+         " verses";
+}
+
 // Reads Verses.txt into EVS; false, with the problem reported, when it cannot be read.
 bool read_verses(RunState& rs, Report& report) {
   try {
@@ -254,15 +288,16 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
     plan.style_ok = true;
   for (const auto& [name, kind] : style_question_files(rs)) plan.files.emplace_back(name, kind);
   plan.count_files.emplace_back(rs.COUNTFILE,
-                                MaterialFileKey{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT)});
+                                MaterialFileKey{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT),
+                                                rs.set.prefix});
   return plan;
 }
 
 // Every material file of the working directory, by its name.
-CheckPlan plan_for_folder(Report& report) {
+CheckPlan plan_for_folder(const MaterialSet& set, Report& report) {
   CheckPlan plan;
   for (const std::string& name : folder_files()) {
-    if (std::optional<Kind> k = question_file_kind(name)) plan.files.emplace_back(name, *k);
+    if (std::optional<Kind> k = question_file_kind(name, set.prefix)) plan.files.emplace_back(name, *k);
     if (std::optional<MaterialFileKey> key = count_file_key(name))
       plan.count_files.emplace_back(name, *key);
   }
@@ -275,28 +310,25 @@ void check_question_files(std::vector<QuestionFileSummary>& files, const RunStat
                           bool verses_known, Report& report, std::ostream& out) {
   for (QuestionFileSummary& f : files)
     check_question_file(f, rs, verses_known, first_line_problem, report.sink());
-  for (const QuestionFileSummary& f : files) summarize(f, report, out);
-  if (verses_known) {
-    int verses = 0;
-    for (int c = 1; c <= CHMAX; ++c) verses += rs.EVS[c];
-    out << "Verses.txt: 28 chapters, " << verses << " verses\n";
-  }
+  for (const QuestionFileSummary& f : files) summarize(f, rs.set, report, out);
+  if (verses_known) out << verse_table_summary(rs.set) << "\n";
 }
 
 // Checks each count file against the question files it counts that were read.
-void check_count_files(const CheckPlan& plan, const std::string& rebuild, Report& report,
-                       std::ostream& out) {
-  for (const auto& [name, key] : plan.count_files) {
+void check_count_files(const CheckPlan& plan, const MaterialSet& set, const std::string& rebuild,
+                       Report& report, std::ostream& out) {
+  for (auto [name, key] : plan.count_files) {
+    key.prefix = set.prefix;
     std::array<const QuestionFileSummary*, 5> sources{};
     for (Kind k : kAllKinds)
       sources[static_cast<size_t>(k)] = source(plan.files, question_file_name(k, key));
-    const CountFileState state = check_count_file(name, sources, rebuild, report.sink());
+    const CountFileState state = check_count_file(name, set, sources, rebuild, report.sink());
     if (!state.present) continue;
     if (!state.readable) {
       out << name << ": unreadable\n";
       continue;
     }
-    out << name << ": " << COUNT_LINES << " records"
+    out << name << ": " << set.count_lines() << " records"
         << (state.differ ? ", " + std::to_string(state.differ) + " differ from the material" : "")
         << "\n";
   }
@@ -332,13 +364,13 @@ int conclude(const Report& report, std::ostream& out) {
 int check_material(Program& p, const std::string& style, std::ostream& out) {
   Report report(out);
   const bool verses_known = read_verses(p.rs, report);
-  CheckPlan plan = style.empty() ? plan_for_folder(report) : plan_for_style(p, style, report);
+  CheckPlan plan = style.empty() ? plan_for_folder(p.rs.set, report) : plan_for_style(p, style, report);
   check_question_files(plan.files, p.rs, verses_known, report, out);
   // A style that reindexes rebuilds its count file on every run.
   const std::string rebuild = style.empty() || p.cu.INDX == 'N'
                                   ? "set the style's reindex to Y to rebuild it"
                                   : "the style's reindex is Y, so its next run rebuilds it";
-  check_count_files(plan, rebuild, report, out);
+  check_count_files(plan, p.rs.set, rebuild, report, out);
   if (!style.empty() && plan.style_ok) check_style_sectors(p, plan, report, out);
   return conclude(report, out);
 }

@@ -6,14 +6,15 @@
 #include "material/counts.hpp"
 #include "material/files.hpp"
 #include "material/material_set.hpp"
+#include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 
 namespace halvorin {
 
 void read_verse_table(RunState& rs) {
-  TextReader in("Verses.txt");
-  const MaterialSet acts = read_verse_table_set(in);
-  for (int k = 1; k <= CHMAX; ++k) rs.EVS[k] = acts.verses_of(k);
+  rs.set = load_material_set();
+  rs.EVS.resize(rs.set.total_chapters());
+  for (int k = 1; k <= rs.set.total_chapters(); ++k) rs.EVS[k] = rs.set.verses_of(k);
   size_counts(rs, rs.EVS);
 }
 
@@ -37,11 +38,35 @@ void read_run_style(Program& p) {
   StyleValues st = read_style_file(file);
   check_plain_name(st.NAME4, file, 4);
   rs.style() = st;
+  running_range(rs, file);
+}
+
+void running_range(RunState& rs, const std::string& file) {
+  const MaterialSet& set = rs.set;
+  // A set of one book has no book letters to read: its chapters are the running chapters.
+  if (!set.several_books()) return;
+  auto place = [&](int line, const char* which, char letter, int& chapter) {
+    const int b = letter == 0 ? 1 : set.book_of_letter(letter);
+    if (b == 0)
+      throw FileError(file, line,
+                      std::string("the ") + which + " of the range names book '" + letter +
+                          "', which is not a book of this folder's set (" + set.letters() +
+                          ")");
+    const Book& book = set.book(b);
+    if (chapter < 1 || chapter > book.chapters())
+      throw FileError(file, line,
+                      std::string("the ") + which + " of the range, " + book.name + " chapter " +
+                          std::to_string(chapter) + ", lies outside its chapters 1.." +
+                          std::to_string(book.chapters()));
+    chapter = set.running_chapter(b, chapter);
+  };
+  place(2, "start", rs.BBOOK, rs.BCHAP);
+  place(3, "end", rs.EBOOK, rs.ECHAP);
 }
 
 void name_ftv_and_count_files(Program& p) {
   RunState& rs = p.rs;
-  const MaterialFileKey key{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT)};
+  const MaterialFileKey key{rs.LG, rs.REGLST, primpct_digits(rs.PRIMPCT), rs.set.prefix};
   rs.FTVFILE = question_file_name(Kind::Ftv, key);
   rs.COUNTFILE = count_file_name(key);
 }
@@ -70,7 +95,10 @@ void begin_pass(Program& p) {
   rs.ABAND3 = false;
   con.clrscr();
   rs.RSET = 4;
-  WRITEHDG(con);
+  // The heading names the folder's material: a declared set is read for it here, the Acts set
+  // needs nothing read.
+  if (!find_file(kSetFile).empty()) rs.set = load_material_set();
+  WRITEHDG(con, rs.set.title);
   con.gotoxy(1, 3);
   CLR(con);
 }

@@ -5,6 +5,6 @@
 namespace halvorin {
 
 // Draws the heading on rows 1 and 25; leaves yellow on blue.
-void WRITEHDG(Console& con);
+void WRITEHDG(Console& con, const std::string& title);
 
 }  // namespace halvorin

@@ -15,14 +15,16 @@ namespace {
 
 // The range must lie inside the count tables; the style file is the place to mend it.
 void check_range(const RunState& rs) {
+  const int chapters = rs.set.total_chapters(), verses = rs.set.count_verses();
   auto refuse = [&](int line, const std::string& which, int ch, int v) {
     throw FileError(style_file_name(rs.NAME), line,
                     "the " + which + " of the range, " + std::to_string(ch) + ":" +
-                        std::to_string(v) + ", lies outside chapters 1..28 and verses 1..65");
+                        std::to_string(v) + ", lies outside chapters 1.." +
+                        std::to_string(chapters) + " and verses 1.." + std::to_string(verses));
   };
-  if (rs.BCHAP < 1 || rs.BCHAP > CHMAX || rs.BVER < 1 || rs.BVER > VMAX)
+  if (rs.BCHAP < 1 || rs.BCHAP > chapters || rs.BVER < 1 || rs.BVER > verses)
     refuse(2, "start", rs.BCHAP, rs.BVER);
-  if (rs.ECHAP < 1 || rs.ECHAP > CHMAX || rs.EVER < 1 || rs.EVER > VMAX)
+  if (rs.ECHAP < 1 || rs.ECHAP > chapters || rs.EVER < 1 || rs.EVER > verses)
     refuse(3, "end", rs.ECHAP, rs.EVER);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "material/counts.hpp"
+#include "material/material_set.hpp"
 #include "platform/errors.hpp"
 #include "platform/text_file.hpp"
 
@@ -19,21 +20,28 @@ time_t write_time(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
 }
 
-// The count file's line of chapter c, verse v (1-based; 65 lines per chapter).
-long count_line(int c, int v) { return static_cast<long>(c - 1) * VMAX + v; }
+// The count file's line of chapter c, verse v (1-based; `verses` lines per chapter).
+long count_line(int c, int v, int verses) { return static_cast<long>(c - 1) * verses + v; }
+
+// A chapter as messages name it: "chapter 6", or "Romans chapter 6" in a set of several books.
+std::string chapter_name(const MaterialSet& set, int running) {
+  const ChapterPlace at = set.place_of(running);
+  const std::string c = "chapter " + std::to_string(at.chapter);
+  return set.several_books() ? set.book_of_chapter(running).name + " " + c : c;
+}
 
 }  // namespace
 
 int count_total(const CountTable& t) {
   int n = 0;
-  for (int c = 1; c <= CHMAX; ++c)
-    for (int v = 1; v <= VMAX; ++v) n += t(c, v);
+  for (int c = 1; c <= t.rows(); ++c)
+    for (int v = 1; v <= t.cols(); ++v) n += t(c, v);
   return n;
 }
 
 void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses_known,
                          const LineRule& extra, const ProblemSink& problem) {
-  f.counts.fill(0);
+  f.counts.resize(rs.set.total_chapters(), rs.set.count_verses());
   std::string path;
   try {
     path = find_file(f.name);
@@ -48,14 +56,16 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
   f.found = true;
   f.name = path;  // as it is written in the folder, for the messages
   TextReader in(f.name);
-  ReferenceWalk walk;
+  ReferenceWalk walk(rs.set);
+  // The verse table the verses are held to: the declaration, or Acts' Verses.txt.
+  const char* verse_table = find_file(kSetFile).empty() ? kVerseTable : kSetFile;
   bool counted = true;
   int blank_at = 0;  // the first of a run of blank lines, reported once a question follows it
   while (!in.eof()) {
     const int line = in.line();
-    std::string s = in.read_line(1 << 20);
+    const std::string whole = in.read_line(1 << 20);
     ++f.lines;
-    if (blank(s)) {
+    if (blank(whole)) {
       if (blank_at == 0) blank_at = line;
       continue;
     }
@@ -63,15 +73,17 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
       problem(f.name, blank_at, "a blank line among the questions");
       blank_at = 0;
     }
-    if (std::string why = walk.take(s, f.counts); !why.empty()) {
+    if (std::string why = walk.take(whole, f.counts); !why.empty()) {
       problem(f.name, line, why);
       counted = false;
     } else if (verses_known && walk.verse() > rs.EVS[walk.chapter()]) {
       problem(f.name, line,
-              "verse " + std::to_string(walk.verse()) + " of chapter " +
-                  std::to_string(walk.chapter()) + " is past the " +
-                  std::to_string(rs.EVS[walk.chapter()]) + " verses of Verses.txt");
+              "verse " + std::to_string(walk.verse()) + " of " +
+                  chapter_name(rs.set, walk.chapter()) + " is past the " +
+                  std::to_string(rs.EVS[walk.chapter()]) + " verses of " + verse_table);
     }
+    // The columns of the rest are those of a line of a set of one book.
+    const std::string s = reference_line(rs.set, whole);
     for (const std::string& why : field_problems(s, f.kind)) problem(f.name, line, why);
     if (extra)
       if (std::string why = extra(s, f.kind); !why.empty()) problem(f.name, line, why);
@@ -82,7 +94,7 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
   f.counted = counted;
 }
 
-CountFileState check_count_file(const std::string& name,
+CountFileState check_count_file(const std::string& name, const MaterialSet& set,
                                 const std::array<const QuestionFileSummary*, 5>& sources,
                                 const std::string& rebuild, const ProblemSink& problem) {
   CountFileState state;
@@ -101,6 +113,8 @@ CountFileState check_count_file(const std::string& name,
       newer += (newer.empty() ? "" : ", ") + f->name;
   if (!newer.empty()) problem(name, 0, "older than " + newer + "; " + rebuild);
   auto rs = std::make_unique<RunState>();
+  const int chapters = set.total_chapters(), verses = set.count_verses();
+  for (Kind k : kAllKinds) rs->count[k].resize(chapters, verses);
   try {
     load_count_file(*rs, path);
   } catch (const FileError& e) {
@@ -112,12 +126,12 @@ CountFileState check_count_file(const std::string& name,
     const QuestionFileSummary* f = sources[static_cast<size_t>(k)];
     if (!f || !f->found || !f->counted) continue;
     const CountTable& table = rs->count[k];
-    for (int c = 1; c <= CHMAX; ++c)
-      for (int v = 1; v <= VMAX; ++v)
+    for (int c = 1; c <= chapters; ++c)
+      for (int v = 1; v <= verses; ++v)
         if (table(c, v) != f->counts(c, v) && state.differ++ == 0)
-          problem(name, static_cast<int>(count_line(c, v)),
-                  "the " + std::string(kind_name(f->kind)) + " count of " + std::to_string(c) +
-                      ":" + std::to_string(v) + " is " + std::to_string(table(c, v)) + " but " +
+          problem(name, static_cast<int>(count_line(c, v, verses)),
+                  "the " + std::string(kind_name(f->kind)) + " count of " +
+                      running_reference(set, c, v) + " is " + std::to_string(table(c, v)) + " but " +
                       f->name + " has " + std::to_string(f->counts(c, v)) + "; " + rebuild);
   }
   return state;

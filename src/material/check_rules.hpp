@@ -42,15 +42,15 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
 // What a count file turned out to be.
 struct CountFileState {
   bool present = false;   // found in the working directory
-  bool readable = false;  // loaded as 1820 records in order
+  bool readable = false;  // loaded as the set's records in order (1820 for Acts)
   int differ = 0;         // counts that differ from the question files
 };
 
-// The count file `name` against the question files it counts (`sources`, in kind order; null or
+// The count file `name` (of the tables of `set`) against the question files it counts (`sources`, in kind order; null or
 // not found where the folder lacks one): found in one letter case, not older than any of them,
 // readable, the same counts as every one that could be counted. `rebuild` ends the messages
 // that advise rebuilding it.
-CountFileState check_count_file(const std::string& name,
+CountFileState check_count_file(const std::string& name, const MaterialSet& set,
                                 const std::array<const QuestionFileSummary*, 5>& sources,
                                 const std::string& rebuild, const ProblemSink& problem);
 

@@ -60,17 +60,21 @@ CountRecord READ11(Sectors& sectors, TextReader& count_file, int s) {
   return r;
 }
 
-void CONVERT2(RunState& rs, int pos) { rs.RLBK[pos] = 'A'; }
+void CONVERT2(RunState& rs, int pos, char letter) {
+  // The letter as the set declares it, whatever its case in the line.
+  const int b = letter != 0 ? rs.set.book_of_letter(letter) : 1;
+  rs.RLBK[pos] = rs.set.book(b == 0 ? 1 : b).letter;
+}
 
 void zero_counts(MaterialCounts& mc) {
   for (Kind k : kAllKinds) mc.count[k].fill(0);
 }
 
-void count_question_file(TextReader& in, CountTable& table) {
+void count_question_file(TextReader& in, CountTable& table, const MaterialSet& set) {
   // Later readers skip lines by count and take each sector's questions by position, so every
   // line must be a question in chapter and verse order; anything else is refused here, before
   // a count built on it can pick the wrong questions.
-  ReferenceWalk walk;
+  ReferenceWalk walk(set);
   std::string s;  // one buffer for every line, so reading a line allocates nothing
   while (!in.eof()) {
     int line = in.line();
@@ -91,7 +95,7 @@ void build_counts(MaterialCounts& mc, const PassFiles& files) {
   zero_counts(mc);
   for (Kind k : kAllKinds) {
     TextReader in(files.question_file(k));
-    count_question_file(in, mc.count[k]);
+    count_question_file(in, mc.count[k], mc.set);
   }
 }
 

@@ -36,15 +36,17 @@ struct CountRecord {
 // for a missing or garbled record, a chapter or verse out of range, or a count above 255.
 CountRecord READ11(Sectors& sectors, TextReader& count_file, int s);
 
-// Sets the book letter of quiz position pos: always "A" (the book is always Acts).
-void CONVERT2(RunState& rs, int pos);
+// Sets the book letter of quiz position pos: the letter its question line starts with in a set of
+// several books (`letter`), else (0) the set's one book's letter ("A" for Acts).
+void CONVERT2(RunState& rs, int pos, char letter);
 
 // Sets the five count tables to 0.
 void zero_counts(MaterialCounts& mc);
 // Counts the lines of one question file into a count table. Refuses (FileError naming the line)
 // a chapter or verse that is not a number or out of range, a line out of chapter and verse
 // order, and more than 255 questions of the kind in one verse. An empty file counts nothing.
-void count_question_file(TextReader& in, CountTable& table);
+void count_question_file(TextReader& in, CountTable& table,
+                         const MaterialSet& set = standard_acts_set());
 // Counts the five question files named REGFILE, FTVFILE, CVFILE, COFILE, SITFILE (in that
 // order) into QCOUNT, FCOUNT, RCOUNT, OCOUNT, SCOUNT. The tables are zeroed first.
 void build_counts(MaterialCounts& mc, const PassFiles& files);

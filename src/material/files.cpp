@@ -21,7 +21,7 @@ std::string question_file_name(Kind kind, const MaterialFileKey& key) {
   const bool list_c = key.list == 'C' || key.list == 'c';
   switch (kind) {
     case Kind::Regular:
-      return ll + "Acts." + std::string(1, key.list);
+      return ll + key.prefix + "." + std::string(1, key.list);
     case Kind::Ftv:
       return ll + "FTV." + key.ftv_digits;
     case Kind::CvRef:
@@ -38,9 +38,11 @@ std::string count_file_name(const MaterialFileKey& key) {
   return level_prefix(key) + "count." + key.ftv_digits + std::string(1, key.list);
 }
 
-std::optional<Kind> question_file_kind(const std::string& name) {
+std::optional<Kind> question_file_kind(const std::string& name, const std::string& prefix) {
+  // The prefix is letters and digits only (the set's reader refuses anything else).
+  const std::regex regular("(ll)?" + prefix + "\\.[abc]", std::regex::icase);
+  if (std::regex_match(name, regular)) return Kind::Regular;
   static const std::pair<std::regex, Kind> kinds[] = {
-      {std::regex("(ll)?acts\\.[abc]", std::regex::icase), Kind::Regular},
       {std::regex("(ll)?ftv\\.[0-9][0-9]", std::regex::icase), Kind::Ftv},
       {std::regex("(ll)?cv\\.[bc]", std::regex::icase), Kind::CvRef},
       {std::regex("(ll)?co\\.[bc]", std::regex::icase), Kind::CoRef},
@@ -58,7 +60,7 @@ std::optional<MaterialFileKey> count_file_key(const std::string& name) {
 }
 
 void name_material_files(RunState& rs, char reglst, const std::string& name4) {
-  const MaterialFileKey key{rs.LG, reglst, ""};
+  const MaterialFileKey key{rs.LG, reglst, "", rs.set.prefix};
   rs.QUIFILE = name4 + ".qui";
   rs.REGFILE = question_file_name(Kind::Regular, key);
   rs.CVFILE = question_file_name(Kind::CvRef, key);

@@ -29,10 +29,38 @@ bool ftv_type_vr(const std::string& line) { return at(line, 9) == 'V' && at(line
 
 char ftv_type(const std::string& line) { return ftv_type_vr(line) ? 'R' : at(line, 9); }
 
-std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
-  char c1 = at(s, 1), c2 = at(s, 2);
+std::string reference_line(const MaterialSet& set, const std::string& line) {
+  const size_t skip = book_columns(set);
+  return line.size() <= skip ? std::string() : line.substr(skip);
+}
+
+std::string running_reference(const MaterialSet& set, int r, int v) {
+  const std::string cv = std::to_string(set.place_of(r).chapter) + ":" + std::to_string(v);
+  if (!set.several_books()) return cv;
+  return std::string(1, set.book_of_chapter(r).letter) + " " + cv;
+}
+
+std::string ReferenceWalk::take(const std::string& line, CountTable& table) {
+  const MaterialSet& set = *set_;
+  int book = 1;
+  if (set.several_books()) {
+    const char letter = at(line, 1);
+    if (!std::isalpha(static_cast<unsigned char>(letter)) || at(line, 2) != ' ')
+      return "a line of a set of several books starts with its book's letter and a blank "
+             "(as \"R 14: 1\"), not '" +
+             line.substr(0, 2) + "'";
+    book = set.book_of_letter(letter);
+    if (book == 0)
+      return std::string("book '") + letter + "' is not a book of this set (" + set.letters() +
+             ")";
+  }
+  const size_t skip = book_columns(set);
+  const std::string_view s = std::string_view(line).substr(std::min(skip, line.size()));
+  auto col = [&](size_t k) { return k <= s.size() ? s[k - 1] : ' '; };
+  char c1 = col(1), c2 = col(2);
   if (!is_digit(c2) || !(c1 == ' ' || is_digit(c1)))
-    return "the chapter in columns 1-2 is not a number: '" + s.substr(0, 2) + "'";
+    return "the chapter in columns " + std::to_string(skip + 1) + "-" + std::to_string(skip + 2) +
+           " is not a number: '" + std::string(s.substr(0, 2)) + "'";
   int ch = c2 - '0' + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
   size_t i = 3;  // just past the separator in column 3
   while (i < s.size() && s[i] == ' ') ++i;
@@ -40,19 +68,30 @@ std::string ReferenceWalk::take(const std::string& s, CountTable& table) {
   int v = 0;
   while (i < s.size() && is_digit(s[i]) && i - start < 5) v = v * 10 + (s[i++] - '0');
   if (i == start || (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))))
-    return "the verse after column 3 is not a number";
+    return "the verse after column " + std::to_string(skip + 3) + " is not a number";
+  const Book& b = set.book(book);
+  const int verses = set.count_verses();
   // Built only for a message: this runs for every line of every question file.
-  auto where = [&] { return std::to_string(ch) + ":" + std::to_string(v); };
-  if (ch < 1 || ch > CHMAX || v < 1 || v > VMAX)
-    return "chapter and verse " + where() + " lie outside chapters 1..28 and verses 1..65";
-  if (ch < last_ch_ || (ch == last_ch_ && v < last_v_))
-    return where() + " comes after " + std::to_string(last_ch_) + ":" + std::to_string(last_v_) +
-           " (lines must be in chapter and verse order)";
-  int& n = table(ch, v);
+  auto here = [&] {
+    const std::string cv = std::to_string(ch) + ":" + std::to_string(v);
+    return set.several_books() ? std::string(1, b.letter) + " " + cv : cv;
+  };
+  if (ch < 1 || ch > b.chapters() || v < 1 || v > verses)
+    return set.several_books()
+               ? here() + " lies outside " + b.name + ", chapters 1.." +
+                     std::to_string(b.chapters()) + " and verses 1.." + std::to_string(verses)
+               : "chapter and verse " + here() + " lie outside chapters 1.." +
+                     std::to_string(b.chapters()) + " and verses 1.." + std::to_string(verses);
+  const int running = set.running_chapter(book, ch);
+  if (running < last_ch_ || (running == last_ch_ && v < last_v_))
+    return here() + " comes after " + where() +
+           (set.several_books() ? " (lines must be in book, chapter and verse order)"
+                                : " (lines must be in chapter and verse order)");
+  int& n = table(running, v);
   if (n >= KIND_MAX)
-    return "more than " + std::to_string(KIND_MAX) + " questions of this kind at " + where();
+    return "more than " + std::to_string(KIND_MAX) + " questions of this kind at " + here();
   ++n;
-  last_ch_ = ch;
+  last_ch_ = running;
   last_v_ = v;
   return {};
 }

@@ -48,13 +48,14 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
   const std::string head = "    " + std::string(1, rs.RLBK[x]) + " ";
   const std::string quiz = std::to_string(rs.Q2);
   const std::string ch = chapter_of(t);
+  const std::string& book = book_of_position(rs.set, rs.RLBK[x]).name;
   RestFn rest = CPRINTREST;
   switch (type_at(rs, x)) {
     case 'R':
       card.empty(2);
       card.line(head + chars(t, 1, 5) + "   CV" + right("Quiz ", 27) + quiz);
       card.empty(2);
-      card.line(number_text(x, rs.AB, 7) + ". Accd. to Acts chapter " + ch + " verse " +
+      card.line(number_text(x, rs.AB, 7) + ". Accd. to " + book + " chapter " + ch + " verse " +
                 chars(t, 4, 5) + ", ");
       card.empty(1);
       t.MARK1 = 9;
@@ -63,7 +64,7 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
       card.empty(2);
       card.line(head + chars(t, 1, 5) + "   CO" + right("Quiz ", 27) + quiz);
       card.empty(2);
-      card.line(number_text(x, rs.AB, 6) + ". According to Acts chapter " + ch);
+      card.line(number_text(x, rs.AB, 6) + ". According to " + book + " chapter " + ch);
       card.empty(1);
       t.MARK1 = 9;
       break;
@@ -85,7 +86,7 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
       card.empty(2);
       if (label.quote) {
         const std::string v = verse_of(t);
-        card.line(number_text(x, rs.AB, 6) + ". Quote Acts Chapter " + ch + " verse " + v +
+        card.line(number_text(x, rs.AB, 6) + ". Quote " + book + " Chapter " + ch + " verse " + v +
                   (ch.size() == 1 ? " " : "") + (v.size() == 1 ? " " : ""));
         card.empty(1);
         t.MARK1 = label.tab;

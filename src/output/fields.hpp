@@ -4,8 +4,12 @@
 #include <string>
 
 #include "output/wrap.hpp"
+#include "state/material_set.hpp"
 
 namespace halvorin {
+
+// The book a position's letter names in the set: the set's first book when no book has it.
+const Book& book_of_position(const MaterialSet& set, char letter);
 
 // The chapter (characters 1-2) without its leading blank.
 std::string chapter_of(const QuestionText& t);

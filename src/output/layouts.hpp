@@ -14,8 +14,16 @@ void write_pages(const RunState& rs, TextWriter& f);
 // Tab-separated lines: a header and one line per question, then "<pb>".
 void write_tabbed(const RunState& rs, TextWriter& f);
 
-// The range of the packet, for example "A 1:1 to A 28:31".
+// The range of the packet, for example "A 1:1 to A 28:31": each end's book letter and the book's
+// own chapter.
 std::string range_text(const RunState& rs);
+// A running chapter of the set as a reference shows it: its book's letter and the book's own
+// chapter; a chapter outside the set keeps its number, with the first book's letter.
+struct ShownChapter {
+  char letter;
+  int chapter;
+};
+ShownChapter shown_chapter(const MaterialSet& set, int running);
 // Loads the question at position x into the text buffer (its continuation only for SIT and FTV).
 void load_position(const RunState& rs, int x, QuestionText& t);
 // The type letter of position x in the quiz's pattern.
@@ -25,8 +33,10 @@ char type_at(const RunState& rs, int x);
 constexpr int PAGE_REFERENCE_COLUMN = 72;
 // The page layout's first line of a question of pattern letter `type` (F, R, O, S, or any other
 // letter for a regular question) numbered `num`, up to where its reference is set; sets MARK1
-// where the rest begins and `rest` to the routine that writes it. A line longer than
-// PAGE_REFERENCE_COLUMN - 1 pushes the reference along.
-std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest);
+// where the rest begins and `rest` to the routine that writes it. `book` is the question's book
+// as the lead-in texts name it (a name of up to BOOK_NAME_MAX characters keeps every line before
+// the reference). A line longer than PAGE_REFERENCE_COLUMN - 1 pushes the reference along.
+std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest,
+                            const std::string& book = standard_acts_set().book(1).name);
 
 }  // namespace halvorin

@@ -18,7 +18,9 @@ std::string blanks(int n) { return std::string(static_cast<size_t>(std::max(n, 0
 // The header of a quiz's first page: range, style name and quiz number in 78 characters.
 std::string page_header(const RunState& rs) {
   std::string h = range_text(rs);
-  for (int v : {rs.BCHAP, rs.BVER, rs.ECHAP, rs.EVER})
+  const int first = shown_chapter(rs.set, rs.BCHAP).chapter;
+  const int last = shown_chapter(rs.set, rs.ECHAP).chapter;
+  for (int v : {first, rs.BVER, last, rs.EVER})
     if (v < 10) h += ' ';
   const int half = static_cast<int>(rs.NAME.size()) / 2;
   h += blanks(13 - half) + rs.NAME + " Style Quizzing ";
@@ -52,7 +54,8 @@ std::string five_words(const QuestionText& t, int from, int& mark) {
 // set where the rest begins.
 RestFn first_line(const RunState& rs, TextWriter& f, QuestionText& t, int x) {
   RestFn rest = PRINTREST;
-  std::string s = page_first_line(t, type_at(rs, x), number_text(x, rs.AB, 2) + ". ", rest);
+  std::string s = page_first_line(t, type_at(rs, x), number_text(x, rs.AB, 2) + ". ", rest,
+                                  book_of_position(rs.set, rs.RLBK[x]).name);
   // The filler puts the reference in its columns; an overlong first line keeps it whole.
   s += blanks(REF_COL - 1 - static_cast<int>(s.size()));
   f.writeln(s + reference_of(t, rs.RLBK[x]));
@@ -61,18 +64,20 @@ RestFn first_line(const RunState& rs, TextWriter& f, QuestionText& t, int x) {
 
 }  // namespace
 
-std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest) {
+std::string page_first_line(QuestionText& t, char type, const std::string& num, RestFn& rest,
+                            const std::string& book) {
   const std::string ch = chapter_of(t);
   const std::string v = verse_of(t);
   std::string s;
   rest = PRINTREST;
   switch (type) {
     case 'R':
-      s = chars(t, 7, 8) + "    " + num + "According to Acts chapter " + ch + " verse " + v + ", ";
+      s = chars(t, 7, 8) + "    " + num + "According to " + book + " chapter " + ch + " verse " +
+          v + ", ";
       t.MARK1 = 9;
       break;
     case 'O':
-      s = chars(t, 7, 8) + "    " + num + "According to Acts chapter " + ch + ", ";
+      s = chars(t, 7, 8) + "    " + num + "According to " + book + " chapter " + ch + ", ";
       t.MARK1 = 9;
       break;
     case 'S':
@@ -84,7 +89,7 @@ std::string page_first_line(QuestionText& t, char type, const std::string& num, 
       const FtvLabel label = ftv_label(t);
       s = label.text + blanks(6 - static_cast<int>(label.text.size())) + num;
       if (label.quote) {
-        s += "Quote Acts Chapter " + ch + " verse " + v + (ch.size() == 1 ? " " : "") +
+        s += "Quote " + book + " Chapter " + ch + " verse " + v + (ch.size() == 1 ? " " : "") +
              (v.size() == 1 ? " " : "");
         t.MARK1 = label.tab;
       } else {

@@ -30,9 +30,10 @@ std::string tabbed_line(const RunState& rs, int x) {
   s += "\t";
   const std::string ch = chapter_of(t);
   const std::string v = verse_of(t);
-  if (type == 'F' && quote) s += "Quote Acts chapter " + ch + " verse " + v + ".\t";
-  if (type == 'R') s += "According to Acts chapter " + ch + " verse " + v + ", ";
-  if (type == 'O') s += "According to Acts Chapter " + chars(t, 1, 2) + ",  ";
+  const std::string& book = book_of_position(rs.set, rs.RLBK[x]).name;
+  if (type == 'F' && quote) s += "Quote " + book + " chapter " + ch + " verse " + v + ".\t";
+  if (type == 'R') s += "According to " + book + " chapter " + ch + " verse " + v + ", ";
+  if (type == 'O') s += "According to " + book + " Chapter " + chars(t, 1, 2) + ",  ";
 
   // The answer column: after the fifth blank of an FTV verse, at the first "*" of a SIT text.
   // A text too short for either still gets the column, so the reference stays in its own.

@@ -5,9 +5,17 @@
 
 namespace halvorin {
 
+ShownChapter shown_chapter(const MaterialSet& set, int running) {
+  const ChapterPlace at = set.place_of(running);
+  if (at.book == 0) return {set.book(1).letter, running};
+  return {set.book(at.book).letter, at.chapter};
+}
+
 std::string range_text(const RunState& rs) {
-  return "A " + std::to_string(rs.BCHAP) + ":" + std::to_string(rs.BVER) + " to A " +
-         std::to_string(rs.ECHAP) + ":" + std::to_string(rs.EVER);
+  const ShownChapter b = shown_chapter(rs.set, rs.BCHAP), e = shown_chapter(rs.set, rs.ECHAP);
+  return std::string(1, b.letter) + " " + std::to_string(b.chapter) + ":" +
+         std::to_string(rs.BVER) + " to " + std::string(1, e.letter) + " " +
+         std::to_string(e.chapter) + ":" + std::to_string(rs.EVER);
 }
 
 void WRITEMAT(const RunState& rs, TextWriter& f) { f.write(range_text(rs)); }

@@ -17,7 +17,7 @@ namespace {
 // The chapter after c, passing over a chapter the level leaves out.
 int next_chapter(const RunState& rs, int c) {
   ++c;
-  if (absent_chapter(rs, c)) ++c;
+  while (c <= rs.set.total_chapters() && absent_chapter(rs, c)) ++c;
   return c;
 }
 
@@ -143,10 +143,16 @@ bool sound(const RunState& rs, const std::vector<Span>& spans) {
   return true;
 }
 
-// Row and field column of the chapter at offset k of the range (k from 1).
+// Row and field column of the chapter at offset k of the range (k from 1). An entry is the
+// book's short name, padded to the set's widest, the chapter and the figure: "Acts 12:   2".
 int chapter_row(int k) { return k <= 17 ? k + 4 : k - 13; }
 int chapter_col(int k) { return k <= 17 ? 3 : 40; }
-int field_col(int k) { return chapter_col(k) + 10; }
+int name_width(const MaterialSet& set) {
+  size_t w = 0;
+  for (const Book& b : set.books) w = std::max(w, b.short_name.size());
+  return static_cast<int>(w);
+}
+int field_col(const MaterialSet& set, int k) { return chapter_col(k) + name_width(set) + 6; }
 
 void draw_chapters(Program& p) {
   RunState& rs = p.rs;
@@ -158,7 +164,8 @@ void draw_chapters(Program& p) {
     if (absent_chapter(rs, c)) continue;
     int k = c - rs.BCHAP + 1;
     con.gotoxy(chapter_col(k), chapter_row(k));
-    con.write("Acts " + fmt_int(c, 2) + ": " + fmt_int(rs.CS[c], 3));
+    con.write(pad_right(rs.set.book_of_chapter(c).short_name, name_width(rs.set)) + " " +
+              fmt_int(rs.set.place_of(c).chapter, 2) + ": " + fmt_int(rs.CS[c], 3));
   }
 }
 
@@ -182,7 +189,7 @@ void edit_chapters(Program& p) {
   con.set_where("chapter sectoring");
   for (;;) {
     const int c = rs.BCHAP + k - 1;
-    const int col = field_col(k), row = chapter_row(k);
+    const int col = field_col(rs.set, k), row = chapter_row(k);
     con.gotoxy(col, row);
     int key = con.read_key();
     if (key == kKeyUp || key == kKeyDown) {
@@ -214,9 +221,12 @@ void edit_chapters(Program& p) {
       int total = 0;
       for (int d = rs.BCHAP; d <= rs.ECHAP; ++d) total += rs.CS[d];
       if (total == rs.SECTORS) return;
-      con.gotoxy(40, 20);
+      // The right column reaches rows 20 and 21 from a range's 33rd chapter on; the message
+      // then goes below it.
+      const int at_row = count >= 33 ? 23 : 20;
+      con.gotoxy(40, at_row);
       con.write("Your total is " + std::to_string(total) + " questions                 ");
-      con.gotoxy(40, 21);
+      con.gotoxy(40, at_row + 1);
       con.write("Total questions must equal " + std::to_string(rs.SECTORS) + "          ");
     }
   }
@@ -224,7 +234,11 @@ void edit_chapters(Program& p) {
 
 }  // namespace
 
-bool absent_chapter(const RunState& rs, int c) { return rs.LG == 'L' && c == 7; }
+bool absent_chapter(const RunState& rs, int c) {
+  if (rs.LG != 'L') return false;
+  // The reduced Acts material shows only chapter 7 as left out here.
+  return rs.set.acts_verse_table ? c == 7 : !rs.set.reduced_covers(c);
+}
 
 void propose_chapter_sectors(RunState& rs) {
   rs.CS.fill(0);
@@ -265,7 +279,7 @@ void count_chapter_sectors(RunState& rs) {
       rs.QPS[s] += rs.QCOUNT(c, v);
       SPECOUNT(rs, rs, c, v, s);
     }
-    if (++v > VMAX) {
+    if (++v > rs.QCOUNT.cols()) {
       v = 1;
       ++c;
     }

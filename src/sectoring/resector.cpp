@@ -60,7 +60,7 @@ class QuestionWalk {
     ch = c_;
     vs = v_;
     SPECOUNT(rs_, rs_, ch, vs, s);
-    if (++v_ > VMAX) {
+    if (++v_ > rs_.QCOUNT.cols()) {
       v_ = 1;
       ++c_;
     }

@@ -3,8 +3,11 @@
 namespace halvorin {
 
 std::string sector_block(const RunState& rs, int s, int number_width) {
-  std::string b = fmt_int(s, number_width) + " A " + fmt_int(rs.BC[s], 2) + ":" +
-                  fmt_int(rs.BV[s], 2) + fmt_int(rs.EC[s], 3) + ":" + fmt_int(rs.EV[s], 2);
+  // The sector's first book by letter, and each end in its book's own chapters.
+  const MaterialSet& set = rs.set;
+  std::string b = fmt_int(s, number_width) + " " + set.book_of_chapter(rs.BC[s]).letter + " " +
+                  fmt_int(set.own_chapter(rs.BC[s]), 2) + ":" + fmt_int(rs.BV[s], 2) +
+                  fmt_int(set.own_chapter(rs.EC[s]), 3) + ":" + fmt_int(rs.EV[s], 2);
   for (Kind k : kAllKinds) b += fmt_int(rs.in_sector[k][s], 4);
   return b;
 }

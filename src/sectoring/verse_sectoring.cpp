@@ -19,21 +19,29 @@ bool no_questions(const RunState& rs, Place from, Place to) {
             rs.OCOUNT(at.ch, at.v) + rs.SCOUNT(at.ch, at.v) >
         0)
       return false;
-    if (++at.v > VMAX) at = {at.ch + 1, 1};
+    if (++at.v > rs.QCOUNT.cols()) at = {at.ch + 1, 1};
   }
   return true;
 }
 
-// The reduced material has no chapter 7, 9 to 11 or 14 to 16, so a sector does not begin there.
-// A stretch that does hold questions is not jumped: they would belong to no sector.
+// The reduced Acts material has no chapter 7, 9 to 11 or 14 to 16, so a sector does not begin
+// there; a declared set's reduced material lacks the chapters its books' "reduced" lists leave
+// out. A stretch that does hold questions is not jumped: they would belong to no sector.
 void skip_absent_chapters(const RunState& rs, Place& at) {
   if (rs.LG != 'L') return;
-  const struct {
-    int from;
-    Place to;
-  } jumps[] = {{7, {8, 1}}, {9, {12, 1}}, {14, {17, 1}}};
-  for (const auto& j : jumps)
-    if (at.ch == j.from && no_questions(rs, at, j.to)) at = j.to;
+  if (rs.set.acts_verse_table) {
+    const struct {
+      int from;
+      Place to;
+    } jumps[] = {{7, {8, 1}}, {9, {12, 1}}, {14, {17, 1}}};
+    for (const auto& j : jumps)
+      if (at.ch == j.from && no_questions(rs, at, j.to)) at = j.to;
+    return;
+  }
+  if (at.ch > rs.set.total_chapters() || rs.set.reduced_covers(at.ch)) return;
+  Place next{at.ch + 1, 1};
+  while (next.ch <= rs.set.total_chapters() && !rs.set.reduced_covers(next.ch)) ++next.ch;
+  if (no_questions(rs, at, next)) at = next;
 }
 
 // How far the walk steps over verses without regular questions: on through the material, or
@@ -50,7 +58,7 @@ void take_verse(RunState& rs, int s, Place& at, Walk walk) {
   rs.EC[s] = at.ch;
   rs.EV[s] = at.v;
   for (;;) {
-    if (++at.v > VMAX) {
+    if (++at.v > rs.QCOUNT.cols()) {
       at = {at.ch + 1, 1};
       return;
     }
@@ -60,22 +68,22 @@ void take_verse(RunState& rs, int s, Place& at, Walk walk) {
   }
 }
 
-bool past_material(const Place& at) { return at.ch > CHMAX; }
+bool past_material(const RunState& rs, const Place& at) { return at.ch > rs.QCOUNT.rows(); }
 
 // One attempt: sectors before `turn` aim at target + 1 regular questions, the others at
 // target. Returns where the walk stands after the last sector.
 Place attempt(RunState& rs, int target, int turn) {
   clear_sector_counts(rs);
   Place at{rs.BCHAP, rs.BVER};
-  for (int s = 1; s <= rs.SECTORS && !past_material(at); ++s) {
+  for (int s = 1; s <= rs.SECTORS && !past_material(rs, at); ++s) {
     skip_absent_chapters(rs, at);
-    if (past_material(at)) break;
+    if (past_material(rs, at)) break;
     rs.BC[s] = at.ch;
     rs.BV[s] = at.v;
     int aim = s < turn ? target + 1 : target;
     do {
       take_verse(rs, s, at, Walk::Free);
-    } while (rs.QPS[s] < aim && !past_material(at));
+    } while (rs.QPS[s] < aim && !past_material(rs, at));
     keep_sector_totals(rs, s);
   }
   return at;
@@ -101,7 +109,7 @@ int sector_by_verse(RunState& rs) {
     }
   }
   // The verses left over after the last sector go to it.
-  while (!after(at.ch, at.v, rs.ECHAP, rs.EVER) && !past_material(at))
+  while (!after(at.ch, at.v, rs.ECHAP, rs.EVER) && !past_material(rs, at))
     take_verse(rs, n, at, Walk::WithinRange);
   keep_sector_totals(rs, n);
   return target;

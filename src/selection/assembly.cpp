@@ -207,8 +207,8 @@ void read_regular_texts(RunState& rs, SelectionState& ss) {
     if (at(rs.TYP, pos) != 'n' || s < 1 || s > rs.SECTORS) continue;
     const int b = ss.number_at[pos];
     rs.NUMBER[s] = b;
-    CONVERT2(rs, pos);
     rs.ALL[pos] = ss.regular.line(first[s] + b, LMAX);
+    CONVERT2(rs, pos, ss.regular.letter());
   }
 }
 

@@ -32,6 +32,7 @@ void QuestionFile::seek(int k) {
                     "the file ends after " + std::to_string(count()) +
                         " lines, before the question the material counts promise here");
   in_->seek(starts_[static_cast<size_t>(k - 1)], k);
+  if (lettered_) letter_ = in_->read_chars(2)[0];
 }
 
 std::string QuestionFile::line(int k, size_t max) {

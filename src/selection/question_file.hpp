@@ -13,7 +13,10 @@ namespace halvorin {
 class QuestionFile {
  public:
   // Names the file; it is read on first use.
-  explicit QuestionFile(std::string name) : name_(std::move(name)) {}
+  // In a set of several books every line starts with its book's letter and a blank (`lettered`):
+  // line and line2 then read what follows them, and letter() gives the letter.
+  explicit QuestionFile(std::string name, bool lettered = false)
+      : name_(std::move(name)), lettered_(lettered) {}
   const std::string& name() const { return name_; }
   // Lines in the file.
   int count();
@@ -22,6 +25,8 @@ class QuestionFile {
   std::string line(int k, size_t max);
   // Line k in two pieces of up to `max` characters each (the second empty for a short line).
   std::pair<std::string, std::string> line2(int k, size_t max);
+  // The book letter of the line read last; 0 in a file of one book.
+  char letter() const { return letter_; }
   // Throws FileError unless the file holds at least n lines; `what` says what needs them.
   void require(int n, const std::string& what);
 
@@ -29,6 +34,8 @@ class QuestionFile {
   void load();
   void seek(int k);
   std::string name_;
+  bool lettered_ = false;
+  char letter_ = 0;
   std::optional<TextReader> in_;
   std::vector<size_t> starts_;
 };

@@ -9,11 +9,11 @@ namespace halvorin {
 struct SelectionState {
   // Names the five question files from the pass's file names; each is read on first use.
   explicit SelectionState(const RunState& rs)
-      : regular(rs.REGFILE),
-        ftv(rs.FTVFILE),
-        cv_ref(rs.CVFILE),
-        co_ref(rs.COFILE),
-        sit(rs.SITFILE) {}
+      : regular(rs.REGFILE, rs.set.several_books()),
+        ftv(rs.FTVFILE, rs.set.several_books()),
+        cv_ref(rs.CVFILE, rs.set.several_books()),
+        co_ref(rs.COFILE, rs.set.several_books()),
+        sit(rs.SITFILE, rs.set.several_books()) {}
   QuestionFile regular, ftv, cv_ref, co_ref, sit;
   // Number of each position's question within its sector's list of the kind. NUMBER and
   // RNUMBER keep one number per sector, which a quiz that uses a sector twice overwrites; this

@@ -208,7 +208,6 @@ bool ftv_too_soon(const RunState& rs, char t, int rejections) {
 void read_text(RunState& rs, SelectionState& ss, const SpecialtyKind& k, int pos, Pick pick) {
   QuestionFile& file = ss.*k.file;
   int line = line_of(rs, k, pick.s, pick.n);
-  CONVERT2(rs, pos);
   if (k.two_pieces) {
     auto [first, rest] = file.line2(line, LMAX);
     rs.ALL[pos] = first;
@@ -216,6 +215,7 @@ void read_text(RunState& rs, SelectionState& ss, const SpecialtyKind& k, int pos
   } else {
     rs.ALL[pos] = file.line(line, LMAX);
   }
+  CONVERT2(rs, pos, file.letter());
 }
 
 void choose(Program& p, SelectionState& ss, const SpecialtyKind& k, SpecialtySlot slot) {

@@ -56,6 +56,19 @@ int MaterialSet::book_of_letter(char letter) const {
   return 0;
 }
 
+bool MaterialSet::reduced_covers(int r) const {
+  const ChapterPlace at = place_of(r);
+  if (at.book == 0) return false;
+  const Book& b = book(at.book);
+  return b.reduced.empty() || b.in_reduced(at.chapter);
+}
+
+std::string MaterialSet::letters() const {
+  std::string s;
+  for (const Book& b : books) s += (s.empty() ? "" : ", ") + std::string(1, b.letter);
+  return s;
+}
+
 const Book& MaterialSet::book_of_chapter(int r) const {
   const ChapterPlace at = place_of(r);
   return book(at.book == 0 ? 1 : at.book);
@@ -74,6 +87,7 @@ MaterialSet acts_set(const std::vector<int>& verses) {
   for (int c = 1; c <= static_cast<int>(verses.size()); ++c)
     if (c != 7 && c != 10 && c != 11 && c != 15 && c != 16) acts.reduced.push_back(c);
   set.books.push_back(acts);
+  set.acts_verse_table = true;
   return set;
 }
 

@@ -52,6 +52,10 @@ struct MaterialSet {
   std::string title;   // where the heading shows the material ("Acts")
   std::string prefix;  // of the regular question files: "Acts" in "Acts.b" and "LLActs.b"
   std::vector<Book> books;
+  // Read from an Acts folder's "Verses.txt" (no declaration): the reduced level keeps the
+  // reduced Acts material's own rules. Where the set came from, not what it is, so equality
+  // leaves it out.
+  bool acts_verse_table = false;
 
   // Chapters of all books together.
   int total_chapters() const;
@@ -59,6 +63,11 @@ struct MaterialSet {
   int running_chapter(int b, int c) const;
   // The book and chapter of running chapter r; {0, 0} outside the set.
   ChapterPlace place_of(int r) const;
+  // The book's own chapter of running chapter r; r itself outside the set.
+  int own_chapter(int r) const {
+    const ChapterPlace at = place_of(r);
+    return at.book == 0 ? r : at.chapter;
+  }
   // Verses of running chapter r; 0 outside the set.
   int verses_of(int r) const;
   // The most verses any chapter of the set has.
@@ -69,13 +78,20 @@ struct MaterialSet {
   int count_lines() const { return total_chapters() * count_verses(); }
   // The book (from 1) with this letter, the letter's case not counting; 0 when none has it.
   int book_of_letter(char letter) const;
+  // True when the reduced ("LL") material covers running chapter r: a chapter of its book's
+  // `reduced` list, or any chapter of a book that declares none.
+  bool reduced_covers(int r) const;
+  // The books' letters for messages: "R, J".
+  std::string letters() const;
   // Book b (from 1); b must be a book of the set.
   const Book& book(int b) const { return books.at(static_cast<size_t>(b - 1)); }
   // The book of running chapter r; the first book outside the set.
   const Book& book_of_chapter(int r) const;
   // Question lines name their book only when the set has several.
   bool several_books() const { return books.size() > 1; }
-  bool operator==(const MaterialSet&) const = default;
+  bool operator==(const MaterialSet& o) const {
+    return title == o.title && prefix == o.prefix && books == o.books;
+  }
 };
 
 // The Acts set with the given verses per chapter (28 of them): title and prefix "Acts", book

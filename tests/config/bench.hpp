@@ -12,6 +12,7 @@
 #include "config/form_fields.hpp"
 #include "config/style_list.hpp"
 #include "config/type_screen.hpp"
+#include "material/seasons.hpp"
 #include "platform/errors.hpp"
 #include "state/style.hpp"
 #include "support/bench.hpp"
@@ -26,7 +27,9 @@ inline Field field_named(const std::string& label) {
 }
 
 // Applies "label=value;..." ("-" for none); "Level" and "Types" set the level letter and the
-// type line, which have no field of their own.
+// type line, which have no field of their own; "Set" takes a season's set, "Letters" renames its
+// books, "Chapters" and "Reduced" give its first book more chapters and the chapters its reduced
+// material covers (blanks between); a book field's value is the letter the style file holds.
 inline void edit(ConfigUnit& cu, const std::string& edits) {
   std::istringstream in(edits == "-" ? "" : edits);
   for (std::string item; std::getline(in, item, ';');) {
@@ -35,6 +38,18 @@ inline void edit(ConfigUnit& cu, const std::string& edits) {
       cu.LG = value.at(0);
     } else if (name == "Types") {
       cu.TYP = value;
+    } else if (name == "Set") {
+      cu.set = find_season(value)->set;
+    } else if (name == "Chapters") {  // the first book grows to that many chapters of 20 verses
+      cu.set.books.at(0).verses.resize(std::stoul(value), 20);
+    } else if (name == "Letters") {  // the books' letters in order
+      for (size_t b = 0; b < value.size(); ++b) cu.set.books.at(b).letter = value[b];
+    } else if (name == "Reduced") {
+      std::istringstream chapters(value);
+      cu.set.books.at(0).reduced.clear();
+      for (int c = 0; chapters >> c;) cu.set.books.at(0).reduced.push_back(c);
+    } else if (field_named(name) == Field::BBK || field_named(name) == Field::EBK) {
+      (field_named(name) == Field::BBK ? cu.BBOOK : cu.EBOOK) = value.at(0);
     } else {
       const FieldSpec& f = field_spec(field_named(name));
       if (f.num) cu.*f.num = std::stoi(value);
@@ -68,9 +83,15 @@ inline std::string unescape(const std::string& s) {
 
 // Changes a file in a folder: "rm NAME" removes it, "NAME=a|b" writes those lines, and
 // "NAME:n=text;n-" replaces line n (from 1) or keeps only the lines before it; "\xNN" in a
-// line is that byte.
+// line is that byte. "season NAME" declares that season's set; " & " joins changes.
 inline void change_file(const TempDir& dir, const std::string& how) {
+  if (const size_t and_then = how.find(" & "); and_then != std::string::npos) {
+    change_file(dir, how.substr(0, and_then));
+    return change_file(dir, how.substr(and_then + 3));
+  }
   if (how.starts_with("rm ")) return dir.remove(how.substr(3));
+  if (how.starts_with("season "))
+    return write_material_set_file(dir.file(kSetFile), find_season(how.substr(7))->set);
   const size_t colon = how.find(':'), eq = how.find('=');
   std::vector<std::string> lines;
   if (colon == std::string::npos) {
@@ -93,12 +114,14 @@ inline void change_file(const TempDir& dir, const std::string& how) {
 // The screen a FormRun drives.
 enum class Which { Form, Types };
 
-// The form (until the header is left) or the specialty type screen, run on a style until done
-// or until the keys run out.
+// The form (until the header is left) or the specialty type screen, run on a style and its set
+// until done or until the keys run out.
 struct FormRun {
-  FormRun(const StyleValues& st, const std::string& keys, Which screen = Which::Form)
+  FormRun(const StyleValues& st, const std::string& keys, Which screen = Which::Form,
+          const MaterialSet& set = standard_acts_set())
       : term(parse_key_script(keys, "test")), p(term, 1) {
     static_cast<StyleValues&>(p.cu) = st;
+    p.cu.set = set;
     p.con.textbackground(1);
     p.con.textcolor(14);
     try {
@@ -107,7 +130,7 @@ struct FormRun {
       } else {
         p.cu.FIL[1] = "Weekly";
         p.cu.Y = 1;
-        SETVS(p.cu);
+        EVSET(p.cu);
         CLR(p.con);
         exit = run_form(p);
       }

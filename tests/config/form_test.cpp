@@ -27,8 +27,10 @@ void expect_item(const FormRun& f, const std::string& item) {
     for (size_t k = 0; k < v.size(); ++k) shown += f.p.con.row_text(12).at(35 + 2 * k);
     std::replace(shown.begin(), shown.end(), ' ', 'n');
     EXPECT_EQ(shown, v);
+  } else if (const FieldSpec& s = field_spec(field_named(key)); s.kind == FieldKind::Book) {
+    EXPECT_EQ(f.p.cu.*s.text, " " + v) << key;
   } else {
-    EXPECT_EQ(f.p.cu.*field_spec(field_named(key)).num, std::stoi(v)) << key;
+    EXPECT_EQ(f.p.cu.*s.num, std::stoi(v)) << key;
   }
 }
 
@@ -36,8 +38,9 @@ TEST(Form, KeysOnTheFormAndTheTypeScreen) {
   const std::string path = "config/cases/form.tsv";
   for (const CaseRow& c : test_table(path)) {
     SCOPED_TRACE(case_name(path, c));
-    const FormRun f(demo_style(c[0], c[1]), c[3] == "-" ? "" : c[3],
-                    c[2] == "types" ? Which::Types : Which::Form);
+    const ConfigUnit style = demo_style(c[0], c[1]);
+    const FormRun f(style, c[3] == "-" ? "" : c[3], c[2] == "types" ? Which::Types : Which::Form,
+                    style.set);
     std::istringstream expected(c[4]);
     for (std::string item; std::getline(expected, item, ';');) expect_item(f, item);
   }
@@ -61,6 +64,16 @@ TEST(Form, StylesSavedThroughTheProgram) {
     for (std::string file; files >> file;)
       expect_golden("config/golden/" + c[0] + "-" + file, dir.read(file));
   }
+}
+
+// A declaration the program cannot use ends it before the style list, naming its line.
+TEST(Form, ABadSetEndsTheProgram) {
+  TempDir dir;
+  copy_demo(dir);
+  dir.write_lines("Set.txt", {"title: Romans", "colour: red"});
+  const RunResult r = run_halvorin(dir, "Enter Esc Enter");
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.err.find("Set.txt:2"), std::string::npos) << r.err;
 }
 
 }  // namespace

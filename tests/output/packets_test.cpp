@@ -1,17 +1,22 @@
 // The quiz file in its three layouts, and the end of a pass: the quiz file put in place, the
 // closing screen, the print question and the printed copies. The layouts are compared with
 // expected texts under golden/: each NAME.quiz holds a header line (pattern, last numbered
-// position AB, lines per page, layouts, and a quiz number when not 7) and the question lines, a
-// line "+text" being the continuation field of the question above; NAME.C, NAME.P and NAME.T
-// hold the quiz file each layout writes.
+// position AB, lines per page, layouts, then a quiz number when not 7 and a range in running
+// chapters "C:V-C:V" when not 1:1-28:31) and the question lines, a line "+text" being the
+// continuation field of the question above; NAME.C, NAME.P and NAME.T hold the quiz file each
+// layout writes. A NAME.set beside it declares the material set (else Acts); in a set of several
+// books each question line starts with its book's letter and a blank.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 #include "driver/steps.hpp"
+#include "material/material_set.hpp"
 #include "output/writer.hpp"
 #include "platform/errors.hpp"
 #include "support/bench.hpp"
@@ -64,15 +69,32 @@ TEST(Packets, EveryLayoutWritesItsExpectedText) {
     std::istringstream in(test_data("output/golden/" + name));
     std::string typ, layouts, line;
     QuizFixture f;
-    in >> typ >> f.p.rs.AB >> f.p.rs.LPP >> layouts;
+    RunState& rs = f.p.rs;
+    in >> typ >> rs.AB >> rs.LPP >> layouts;
     std::getline(in, line);
-    if (!line.empty()) f.p.rs.Q2 = std::stoi(line);  // a quiz number other than 7
+    std::istringstream extra(line);
+    for (std::string w; extra >> w;) {
+      int r[4];
+      if (std::sscanf(w.c_str(), "%d:%d-%d:%d", &r[0], &r[1], &r[2], &r[3]) != 4)
+        rs.Q2 = std::stoi(w);
+      else
+        std::tie(rs.BCHAP, rs.BVER, rs.ECHAP, rs.EVER) = std::tie(r[0], r[1], r[2], r[3]);
+    }
+    if (const std::string set = test_data(base + ".set"); !set.empty()) {
+      TextReader decl = TextReader::from_text(set, name);
+      rs.set = read_material_set(decl);
+      rs.RLBK.fill(rs.set.book(1).letter);
+    }
     std::vector<std::string> lines, more;
     while (std::getline(in, line)) {
       if (line.starts_with("+")) {
         more.resize(lines.size(), " ");
         more.back() = line.substr(1);
       } else {
+        if (rs.set.several_books()) {
+          rs.RLBK[static_cast<int>(lines.size()) + 1] = line[0];
+          line.erase(0, 2);
+        }
         lines.push_back(line);
       }
     }
