@@ -31,6 +31,7 @@ build() {
   stage="$win/zip/halvorin"
   rm -rf "$win/zip" && mkdir -p "$stage"
   cp "$win/halvorin.exe" "$win/tools/halvorin-material.exe" demo/* "$stage/"
+  mkdir "$stage/seasons" && cp seasons/*.txt "$stage/seasons/"
   sed 's/$/\r/' docs/windows-quickstart.txt >"$stage/QUICKSTART.txt"
   version=$(sed -n 's/^project(halvorin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
   (cd "$win/zip" && rm -f "../halvorin-$version-windows.zip" &&
@@ -62,6 +63,11 @@ test_() {
 
   # The Windows programs against the Linux ones.
   failed=0
+  version=$(sed -n 's/^project(halvorin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  for f in Specs.lst Verses.txt seasons/john.txt; do
+    zip -sf "$win/halvorin-$version-windows.zip" | grep -q "^ *halvorin/$f\$" ||
+      { echo "MISSING: $f in the zip"; failed=1; }
+  done
   out="$win/identity"
   rm -rf "$out" && mkdir -p "$out/linux" "$out/windows"
   for side in linux windows; do

@@ -2,7 +2,7 @@
 //   halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]
 //   halvorin [-C DIR] --batch STYLE [--seed N]
 //   halvorin [-C DIR] --check-material [STYLE]
-//   halvorin --init DIR
+//   halvorin --init DIR [--season NAME]
 //   halvorin --pdf FILE.qui
 #include <cctype>
 #include <csignal>
@@ -20,6 +20,7 @@
 #include "driver/league_folder.hpp"
 #include "driver/material_check.hpp"
 #include "driver/pass.hpp"
+#include "material/seasons.hpp"
 #include "output/pdf.hpp"
 #include "platform/batch_terminal.hpp"
 #include "platform/errors.hpp"
@@ -35,11 +36,11 @@ const char* kUsage =
     "usage: halvorin [-C DIR] [--keys FILE] [--seed N] [--dump-screen FILE] [--help] [--version]\n"
     "       halvorin [-C DIR] --batch STYLE [--seed N]\n"
     "       halvorin [-C DIR] --check-material [STYLE]\n"
-    "       halvorin --init DIR\n"
+    "       halvorin --init DIR [--season NAME]\n"
     "       halvorin --pdf FILE.qui\n"
     "\n"
-    "Builds packets of quizzes on the book of Acts from the question material in the working\n"
-    "directory.\n"
+    "Builds packets of quizzes on the book of Acts, or on the books of the season its Set.txt\n"
+    "declares, from the question material in the working directory.\n"
     "\n"
     "  -C DIR                  run in DIR (the folder with the styles and the material)\n"
     "  --keys FILE             read the keys from a key script instead of the terminal\n"
@@ -56,6 +57,10 @@ const char* kUsage =
     "                          folder) and print one line per problem as FILE:LINE: what\n"
     "  --init DIR              make DIR a league folder: the demo styles, their list and the\n"
     "                          verse table, then the next steps\n"
+    "  --season NAME           with --init: a folder for that season's books (its Set.txt in\n"
+    "                          place of the verse table, the styles' ranges on its books):\n"
+    "                          acts (the default), galatians-philemon, luke, corinthians,\n"
+    "                          john, hebrews-peter, matthew, romans-james\n"
     "  --pdf FILE.qui          write FILE.pdf from a kept quiz file (Letter; A4 when\n"
     "                          HALVORIN_PAPER=a4)\n"
     "  --help                  show this text\n"
@@ -76,6 +81,9 @@ struct Options {
   std::string style;  // of --batch or --check-material
   std::string init;   // folder of --init
   std::string pdf;    // quiz file of --pdf
+
+  const Season* season = nullptr;  // of --season (none: Acts)
+  bool season_given = false;       // --season was on the command line
 };
 
 // What the program does with a command line that holds together.
@@ -114,7 +122,7 @@ std::string demo_folder() {
   return find_demo_folder(candidates);
 }
 
-int init_folder(const std::string& dir) {
+int init_folder(const std::string& dir, const Season* season) {
   std::string demo = demo_folder();
   if (demo.empty()) {
     std::cerr << "halvorin: the demo folder is missing (looked beside the program and in "
@@ -122,7 +130,7 @@ int init_folder(const std::string& dir) {
     return kExitFile;
   }
   try {
-    init_league_folder(demo, dir, std::cout);
+    init_league_folder(demo, dir, std::cout, season);
   } catch (const FileError& e) {
     std::cerr << "halvorin: " << e.what() << "\n";
     return kExitFile;
@@ -214,6 +222,16 @@ std::optional<int> parse_command_line(int argc, char** argv, Options& opt) {
       if (i + 1 < argc && argv[i + 1][0] != '-') opt.style = argv[++i];
     } else if (a == "--init") {
       if (!value(opt.init) || opt.init.empty()) return usage_error("--init needs a folder");
+    } else if (a == "--season") {
+      std::string name;
+      if (!value(name) || name.empty()) return usage_error("--season needs a name");
+      opt.season = find_season(name);
+      opt.season_given = true;
+      if (!opt.season) {
+        std::string names;
+        for (const Season& s : seasons()) names += (names.empty() ? "" : ", ") + s.name;
+        return usage_error("unknown season '" + printable(name) + "' (the seasons: " + names + ")");
+      }
     } else if (a == "--pdf") {
       if (!value(opt.pdf) || opt.pdf.empty()) return usage_error("--pdf needs a quiz file");
       if (argc != 3) return usage_error("--pdf goes alone");
@@ -239,7 +257,9 @@ std::optional<int> combination_error(int argc, const Options& opt) {
   if ((opt.batch || opt.check) && !opt.keys.empty())
     return usage_error("--batch and --check-material need no --keys");
   if (opt.check && opt.seed) return usage_error("--check-material draws nothing; --seed is unused");
-  if (!opt.init.empty() && argc != 3) return usage_error("--init goes alone");
+  if (opt.season_given && opt.init.empty()) return usage_error("--season goes with --init");
+  if (!opt.init.empty() && argc != (opt.season_given ? 5 : 3))
+    return usage_error("--init goes alone (or with --season)");
   return std::nullopt;
 }
 
@@ -365,7 +385,7 @@ int main(int argc, char** argv) {
   if (std::optional<int> status = combination_error(argc, opt)) return *status;
   const Mode mode = mode_of(opt);
   if (mode == Mode::Pdf) return pdf_of_quiz_file(opt.pdf);
-  if (mode == Mode::Init) return init_folder(opt.init);
+  if (mode == Mode::Init) return init_folder(opt.init, opt.season);
 
   RunInputs in;
   if (std::optional<int> status = prepare_run(opt, in)) return *status;

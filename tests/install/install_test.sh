@@ -2,7 +2,8 @@
 # Usage: install_test.sh tree|package|fresh_clone SOURCE_DIR BUILD_DIR
 # tree:        make install PREFIX=tmp; the manual pages render without warnings; from the
 #              installed tree, --init makes a league folder, the generator fills it and a listed
-#              style makes a batch packet; an empty folder points to -C and --init.
+#              style makes a batch packet; --init --season john writes the installed season's
+#              table as its Set.txt; an empty folder points to -C and --init.
 # package:     make package gives a .deb with the same files that depends on ncurses.
 # fresh_clone: in a fresh clone, make run's build step builds the program and the generator
 #              and no test, fuzz or benchmark target.
@@ -20,7 +21,8 @@ tree)
   make -s -C "$src" install BUILD="$build" PREFIX="$tmp/p" >"$tmp/log" 2>&1 || { cat "$tmp/log"; fail "make install"; }
   for f in bin/halvorin bin/halvorin-material share/man/man1/halvorin.1 \
            share/man/man1/halvorin-material.1 share/halvorin/demo/Specs.lst \
-           share/halvorin/demo/New.spe share/halvorin/demo/Verses.txt; do
+           share/halvorin/demo/New.spe share/halvorin/demo/Verses.txt \
+           share/halvorin/seasons/john.txt share/halvorin/seasons/romans-james.txt; do
     [ -f "$tmp/p/$f" ] || fail "not installed: $f"
   done
   need man
@@ -41,6 +43,9 @@ tree)
   (cd "$tmp/league" && "$bin/halvorin" --batch "$style" --seed 7) >"$tmp/out" 2>&1 || { cat "$tmp/out"; fail "--batch $style"; }
   grep -q "wrote .*\.qui" "$tmp/out" || { cat "$tmp/out"; fail "the batch summary names no packet"; }
 
+  "$bin/halvorin" --init "$tmp/john" --season john >"$tmp/out" 2>&1 || { cat "$tmp/out"; fail "--init --season john"; }
+  cmp -s "$tmp/john/Set.txt" "$tmp/p/share/halvorin/seasons/john.txt" || fail "--init --season john does not write the installed table"
+
   mkdir "$tmp/empty"
   "$bin/halvorin" -C "$tmp/empty" >"$tmp/out" 2>&1
   [ $? -eq 2 ] && grep -q -- "--init" "$tmp/out" && grep -q -- "-C" "$tmp/out" || { cat "$tmp/out"; fail "an empty folder must point to -C and --init"; }
@@ -55,7 +60,7 @@ package)
   dpkg-deb -c "$deb" >"$tmp/list"
   for f in usr/bin/halvorin usr/bin/halvorin-material usr/share/man/man1/halvorin.1 \
            usr/share/man/man1/halvorin-material.1 usr/share/halvorin/demo/Specs.lst \
-           usr/share/halvorin/demo/Verses.txt; do
+           usr/share/halvorin/demo/Verses.txt usr/share/halvorin/seasons/john.txt; do
     grep -q " \./$f\$" "$tmp/list" || fail "not in the package: $f"
   done
   ! grep -q "test_\|halvorin-bench\|\.a\$" "$tmp/list" || fail "the package holds test or build files"
