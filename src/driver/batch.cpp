@@ -33,7 +33,7 @@ Times write_times() {
 std::string why_started_over(Program& p, const PassStep* stopped) {
   const std::string screen = screen_message(p.con);
   if (stopped && stopped->run == sector_material && p.rs.MINQZ == 0) {
-    if (screen.rfind("The range holds no chapter", 0) == 0) return screen;
+    if (screen.rfind("The range holds ", 0) == 0) return screen;
     return "the smallest sector has 0 regular questions; change the range or the sectoring";
   }
   return std::string("the pass started over while ") + (stopped ? stopped->what : "starting") +

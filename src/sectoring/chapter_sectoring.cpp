@@ -290,10 +290,17 @@ void count_chapter_sectors(RunState& rs) {
 bool CHAPSEC(Program& p) {
   RunState& rs = p.rs;
   Console& con = p.con;
-  if (range_chapters(rs).empty()) {
-    // Only a chapter the level leaves out: nothing to sector, and the pass starts over.
+  const int in_range = static_cast<int>(range_chapters(rs).size());
+  if (in_range == 0 || rs.ECHAP - rs.BCHAP + 1 > SCMAX) {
+    // Only a chapter the level leaves out: nothing to sector; or more chapters than a quiz has
+    // questions (a set of more than 30 chapters): the pass starts over.
     CLR(con);
-    con.writeln("  The range holds no chapter of this level's material.");
+    if (in_range == 0)
+      con.writeln("  The range holds no chapter of this level's material.");
+    else
+      con.writeln("  The range holds " + std::to_string(rs.ECHAP - rs.BCHAP + 1) +
+                  " chapters, more than the " + std::to_string(SCMAX) +
+                  " questions a quiz may hold.");
     con.writeln("  Press Return to choose another quiz style.");
     con.set_where("chapter sectoring");
     con.wait_enter();

@@ -82,7 +82,8 @@ struct Sectors {
 
   int SECTORS = 0;
   SectorTable BC{"BC"}, BV{"BV"}, EC{"EC"}, EV{"EV"};
-  SectorTable CS{"CS"};  // sectors chosen per chapter (indexed by chapter) in chapter sectoring
+  // Sectors chosen per chapter (indexed by running chapter) in chapter sectoring.
+  Table<int, SET_CHAPTERS_MAX> CS{"CS"};
   // Questions of each kind per sector: draws left before the next recycling during the quiz
   // loop, and the sector's totals, fixed during the quiz loop.
   PerKind<SectorTable> in_sector{{SectorTable{"QPS"}, SectorTable{"FPS"}, SectorTable{"RPS"},

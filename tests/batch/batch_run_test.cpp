@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "config/bench.hpp"
 #include "platform/batch_terminal.hpp"
@@ -75,13 +76,24 @@ TEST(BatchRefusal, StylesThatCannotBeFilledSayWhyAndKeepTheOldPacket) {
   generate_material(dir, "sparse", 1);
   std::string said;  // what each run says (status, stdout, stderr), one after another
   const std::string path = "batch/cases/refusals.tsv";
+  std::map<std::string, std::unique_ptr<TempDir>> seasons;  // a folder of each season's material
   for (const CaseRow& c : test_table(path)) {
     SCOPED_TRACE(case_name(path, c));
-    if (c[1] != "-") derive(dir, c[1], c[0], c[2]);
-    dir.write(c[0] + ".qui", "old packet\r\n");
-    RunResult r = batch(dir, c[0], "1");
+    const bool season = c.f.size() > 4;
+    if (season && !seasons.count(c[4])) {
+      TempDir& s = *(seasons[c[4]] = std::make_unique<TempDir>());
+      copy_demo(s);
+      ASSERT_EQ(run_command(shell_word(HALVORIN_MATERIAL_BIN) + " --out " + shell_word(s.path()) +
+                            " --season " + c[4])
+                    .status,
+                0);
+    }
+    const TempDir& in = season ? *seasons[c[4]] : dir;
+    if (c[1] != "-") derive(in, c[1], c[0], c[2]);
+    in.write(c[0] + ".qui", "old packet\r\n");
+    RunResult r = batch(in, c[0], "1");
     said += c[0] + ": " + std::to_string(r.status) + "\n" + r.out + r.err;
-    EXPECT_EQ(dir.read(c[0] + ".qui"), "old packet\r\n");
+    EXPECT_EQ(in.read(c[0] + ".qui"), "old packet\r\n");
     // No byte of a style reaches the terminal as a control character (line ends aside, CR LF on
     // Windows).
     const std::string shown = r.out + r.err;
@@ -91,7 +103,7 @@ TEST(BatchRefusal, StylesThatCannotBeFilledSayWhyAndKeepTheOldPacket) {
       EXPECT_TRUE(line_end || !std::iscntrl(ch)) << int(ch);
     }
     if (c[3] != "-") {
-      EXPECT_EQ(form_stop(dir.file(c[0] + ".spe")), c[3]);
+      EXPECT_EQ(form_stop(in.file(c[0] + ".spe")), c[3]);
     }
   }
   expect_golden("batch/golden/refusals.out", said);
@@ -212,6 +224,35 @@ TEST(StaleCounts, ACountFileThatNoLongerMatchesIsRebuilt) {
   EXPECT_TRUE(packet(dir, "Stale") == stale);
   EXPECT_EQ(dir.read("count.59B"), counts);
   expect_golden("batch/golden/stale.out", said);
+}
+
+// A count file of another set's tables (an Acts one left in a John folder) is rebuilt for the
+// folder's set; a count file that is no count file at all is still refused at its line.
+TEST(StaleCounts, ACountFileOfAnotherSetIsRebuiltAGarbledOneRefused) {
+  TempDir acts, john;
+  copy_demo(acts);
+  generate_material(acts, "small", 1, false);
+  ASSERT_EQ(batch(acts, "Weekly", "1").status, 0);
+  copy_demo(john);
+  ASSERT_EQ(run_command(shell_word(HALVORIN_MATERIAL_BIN) + " --out " + shell_word(john.path()) +
+                        " --season john")
+                .status,
+            0);
+  derive(john, "Weekly", "Reuse", "2=1 1;3=6 71;11=N");
+  john.write("count.59B", acts.read("count.59B"));
+  RunResult r = batch(john, "Reuse", "1");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("count.59B was rebuilt"), std::string::npos) << r.out;
+  EXPECT_EQ(john.lines("count.59B").size(), 21u * 71u);
+  std::vector<std::string> counts = john.lines("count.59B");
+  counts.at(4) = "1 5 x 0 0 0 0";
+  john.write_lines("count.59B", counts);
+  john.remove("Reuse.qui");
+  r = batch(john, "Reuse", "1");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("count.59B:5: expected a number, found 'x 0 0 0 0'"), std::string::npos)
+      << r.err;
+  EXPECT_FALSE(john.exists("Reuse.qui"));
 }
 
 }  // namespace

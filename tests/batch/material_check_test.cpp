@@ -38,6 +38,22 @@ void clean_material(const TempDir& dir) {
   }
 }
 
+// Plants the fault of a row (file, line or "+", columns, text) whose fields start at `at`.
+void plant(const TempDir& dir, const CaseRow& c, size_t at) {
+  std::vector<std::string> all = dir.lines(c[at]);
+  std::string text = c[at + 3];
+  for (size_t t; (t = text.find("\\t")) != std::string::npos;) text.replace(t, 2, "\t");
+  if (c[at + 1] == "+") {
+    all.push_back(text);
+  } else {
+    const std::string& cols = c[at + 2];
+    std::string& l = all.at(size_t(c.num(at + 1) - 1));
+    const size_t from = std::stoul(cols) - 1, to = cols.find('-') + 1;
+    l = l.substr(0, from) + text + (to < cols.size() ? l.substr(std::stoul(cols.substr(to))) : "");
+  }
+  dir.write_lines(c[at], all);
+}
+
 TEST(MaterialCheck, CleanMaterialPassesForEveryDemoStyleAndAsAWhole) {
   TempDir dir;
   copy_demo(dir);
@@ -55,20 +71,7 @@ TEST(MaterialCheck, FindsEachPlantedFaultAtItsLine) {
   copy_demo(dir);
   generate_material(dir, "small", 1);
   clean_material(dir);
-  for (const CaseRow& c : test_table("batch/cases/planted.tsv")) {
-    std::vector<std::string> all = dir.lines(c[0]);
-    std::string text = c[3];
-    for (size_t at; (at = text.find("\\t")) != std::string::npos;) text.replace(at, 2, "\t");
-    if (c[1] == "+") {
-      all.push_back(text);
-    } else {
-      std::string& l = all.at(size_t(c.num(1) - 1));
-      const size_t from = std::stoul(c[2]) - 1, to = c[2].find('-') + 1;
-      l = l.substr(0, from) + text +
-          (to < c[2].size() ? l.substr(std::stoul(c[2].substr(to))) : "");
-    }
-    dir.write_lines(c[0], all);
-  }
+  for (const CaseRow& c : test_table("batch/cases/planted.tsv")) plant(dir, c, 0);
   // One verse with one question more than a verse may hold; a file with more problems than are
   // listed; a file without questions.
   std::vector<std::string> many(256, "13: 1\tCO\tWho?\tPeter"), broken(201, "13: 1\tCO Who?");
@@ -78,6 +81,38 @@ TEST(MaterialCheck, FindsEachPlantedFaultAtItsLine) {
   RunResult r = check(dir);
   EXPECT_EQ(r.status, 1);
   expect_golden("batch/golden/planted.out", r.out);
+}
+
+// A season's generated material is clean as generated; each planted fault of a set's books is
+// reported at its line.
+TEST(MaterialCheck, FindsTheFaultsOfASetsBooksAtTheirLines) {
+  const std::string path = "batch/cases/planted_sets.tsv";
+  std::map<std::string, std::vector<CaseRow>> by_season;
+  for (const CaseRow& c : test_table(path)) by_season[c[0]].push_back(c);
+  for (const auto& [season, rows] : by_season) {
+    TempDir dir;
+    ASSERT_EQ(run_command(shell_word(HALVORIN_MATERIAL_BIN) + " --out " + shell_word(dir.path()) +
+                          " --season " + season)
+                  .status,
+              0);
+    const RunResult clean = check(dir);
+    EXPECT_EQ(clean.status, 0) << season << "\n" << clean.out;
+    for (const CaseRow& c : rows) {
+      if (c[1] == "-") {
+        EXPECT_NE(clean.out.find(c[5]), std::string::npos) << case_name(path, c);
+      } else {
+        plant(dir, c, 1);
+      }
+    }
+    const RunResult r = check(dir);
+    EXPECT_EQ(r.status, 1);
+    for (const CaseRow& c : rows) {
+      if (c[1] == "-") continue;
+      EXPECT_NE(("\n" + r.out).find("\n" + c[5] + "\n"), std::string::npos)
+          << case_name(path, c) << "\n"
+          << r.out;
+    }
+  }
 }
 
 // A batch run says how many problems the check would report in the style's question files: here a

@@ -22,6 +22,13 @@ struct Bench : ProgramBench {
     rs.QCOUNT(c, v) = q, rs.FCOUNT(c, v) = f, rs.RCOUNT(c, v) = r, rs.OCOUNT(c, v) = o;
     rs.SCOUNT(c, v) = s;
   }
+  // The folder's material set is `set`: its chapters and verses, the count tables sized to them.
+  void use_set(const MaterialSet& set) {
+    rs.set = set;
+    rs.EVS.resize(set.total_chapters());
+    for (int c = 1; c <= set.total_chapters(); ++c) rs.EVS[c] = set.verses_of(c);
+    size_counts(rs, rs.EVS);
+  }
   // Every verse of chapters first..last gets `q` regular questions.
   void verses(int first, int last, int q) {
     for (int c = first; c <= last; ++c)

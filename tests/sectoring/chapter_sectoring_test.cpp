@@ -3,6 +3,7 @@
 #include <random>
 
 #include "bench.hpp"
+#include "material/seasons.hpp"
 
 namespace halvorin {
 namespace {
@@ -122,6 +123,36 @@ TEST(ChapterSectoring, EditingScreensAndEscBack) {
     EXPECT_THROW(CHAPSEC(r.p), ScriptEnded);
     testing::expect_screen("sectoring/golden/chapter_" + std::string(1, lg) + ".screen", r.p.con);
     EXPECT_EQ(r.rs.CS[7] * 10000 + r.rs.QMAX * 100 + r.rs.SECTORS, lg == 'L' ? 303 : 1010);
+  }
+}
+
+// The figures screen of a set of several books: each chapter under its book's short name, the
+// figures' column after the widest of them. Corinthians' 29 chapters fill the second column; a
+// set of 34 chapters at the reduced level shows no chapter its reduced material leaves out and
+// reaches its chapters past the 30th. A range of more chapters than a quiz has questions is not
+// sectored by chapter: the pass starts over.
+TEST(ChapterSectoring, FiguresScreenOfASetsBooks) {
+  MaterialSet many = find_season("romans-james")->set;
+  many.books[0].verses.assign(17, 20);
+  many.books[0].reduced = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+  many.books[1].verses.assign(17, 20);
+  many.books[1].reduced = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17};
+  for (auto [set, lg, first, sectors, golden] :
+       {std::tuple{find_season("corinthians")->set, 'A', 1, 29, "chapter_cor"},
+        std::tuple{many, 'L', 5, 30, "chapter_34"}, std::tuple{many, 'A', 1, 30, "chapter_over"}}) {
+    Bench b(R"("5" Down Enter)");
+    b.use_set(set);
+    b.rs.LG = lg;
+    b.verses(1, set.total_chapters(), 1);
+    const int last = set.total_chapters();
+    b.range(first, 1, last, b.rs.EVS[last], sectors);
+    if (last - first + 1 > SCMAX) {
+      EXPECT_FALSE(CHAPSEC(b.p));
+      EXPECT_EQ(b.rs.MINQZ, 0);
+    } else {
+      EXPECT_THROW(CHAPSEC(b.p), ScriptEnded);
+    }
+    testing::expect_screen("sectoring/golden/" + std::string(golden) + ".screen", b.p.con);
   }
 }
 
