@@ -221,12 +221,10 @@ void edit_chapters(Program& p) {
       int total = 0;
       for (int d = rs.BCHAP; d <= rs.ECHAP; ++d) total += rs.CS[d];
       if (total == rs.SECTORS) return;
-      // The right column reaches rows 20 and 21 from a range's 33rd chapter on; the message
-      // then goes below it.
-      const int at_row = count >= 33 ? 23 : 20;
-      con.gotoxy(40, at_row);
+      // A range holds at most 30 chapters, so the right column ends above these rows.
+      con.gotoxy(40, 20);
       con.write("Your total is " + std::to_string(total) + " questions                 ");
-      con.gotoxy(40, at_row + 1);
+      con.gotoxy(40, 21);
       con.write("Total questions must equal " + std::to_string(rs.SECTORS) + "          ");
     }
   }
