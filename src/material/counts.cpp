@@ -44,14 +44,16 @@ void SPECOUNT(const MaterialCounts& mc, Sectors& sectors, int x, int y, int s) {
   for (Kind k : kSpecialtyKinds) sectors.in_sector[k][s] += mc.count[k](x, y);
 }
 
-CountRecord READ11(Sectors& sectors, TextReader& count_file, int s) {
+CountRecord READ11(Sectors& sectors, TextReader& count_file, int s, const MaterialSet& set) {
   CountRecord r;
   if (count_file.eof()) count_file.fail("the count file ends early: expected a count record");
   r.ch = count_file.read_int();
   r.vs = count_file.read_int();
-  if (r.ch < 1 || r.ch > CHMAX || r.vs < 1 || r.vs > VMAX)
+  const int chapters = set.total_chapters(), verses = set.count_verses();
+  if (r.ch < 1 || r.ch > chapters || r.vs < 1 || r.vs > verses)
     count_file.fail("a count record names chapter " + std::to_string(r.ch) + " verse " +
-                    std::to_string(r.vs) + ", outside 1..28 and 1..65");
+                    std::to_string(r.vs) + ", outside 1.." + std::to_string(chapters) +
+                    " and 1.." + std::to_string(verses));
   // Every count is read before any is added, so a garbled record adds nothing.
   PerKind<int> n{};
   for (Kind k : kAllKinds) n[k] = read_count(count_file);

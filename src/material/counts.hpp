@@ -11,8 +11,6 @@ namespace halvorin {
 
 // Most questions of one kind a verse may hold (the counts are stored as bytes).
 constexpr int KIND_MAX = 255;
-// Lines of a count file of the Acts tables: one per chapter 1..28 and verse 1..65.
-constexpr int COUNT_LINES = CHMAX * VMAX;
 
 // Sizes the five count tables for the verse table: one row per chapter, and per chapter as many
 // verses as the longest chapter has, but never fewer than VMAX (so the count file of every
@@ -34,7 +32,9 @@ struct CountRecord {
 // Reads one count file record (seven numbers, then the rest of its line) and adds its regular,
 // FTV, CV Ref, CO Ref and SIT counts to QPS, FPS, RPS, OPS, SPS of sector s. Throws FileError
 // for a missing or garbled record, a chapter or verse out of range, or a count above 255.
-CountRecord READ11(Sectors& sectors, TextReader& count_file, int s);
+// The count file's records name running chapters of `set` and its count verses.
+CountRecord READ11(Sectors& sectors, TextReader& count_file, int s,
+                   const MaterialSet& set = standard_acts_set());
 
 // Sets the book letter of quiz position pos: the letter its question line starts with in a set of
 // several books (`letter`), else (0) the set's one book's letter ("A" for Acts).
