@@ -50,8 +50,7 @@ void running_range(RunState& rs, const std::string& file) {
     if (b == 0)
       throw FileError(file, line,
                       std::string("the ") + which + " of the range names book '" + letter +
-                          "', which is not a book of this folder's set (" + set.letters() +
-                          ")");
+                          "', which is not a book of this folder's set (" + set.letters() + ")");
     const Book& book = set.book(b);
     if (chapter < 1 || chapter > book.chapters())
       throw FileError(file, line,

@@ -52,8 +52,8 @@ CountRecord READ11(Sectors& sectors, TextReader& count_file, int s, const Materi
   const int chapters = set.total_chapters(), verses = set.count_verses();
   if (r.ch < 1 || r.ch > chapters || r.vs < 1 || r.vs > verses)
     count_file.fail("a count record names chapter " + std::to_string(r.ch) + " verse " +
-                    std::to_string(r.vs) + ", outside 1.." + std::to_string(chapters) +
-                    " and 1.." + std::to_string(verses));
+                    std::to_string(r.vs) + ", outside 1.." + std::to_string(chapters) + " and 1.." +
+                    std::to_string(verses));
   // Every count is read before any is added, so a garbled record adds nothing.
   PerKind<int> n{};
   for (Kind k : kAllKinds) n[k] = read_count(count_file);

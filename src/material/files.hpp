@@ -23,9 +23,9 @@ struct MaterialFileKey {
 // The two digits of a primary FTV percentage in the FTV and count file names: "00" for 100.
 std::string primpct_digits(int primpct);
 
-// The question file of `kind` named by `key`: [LL]PREFIX.x (Acts.x for Acts), [LL]FTV.dd, [LL]cv.b or cv.c and [LL]co.b
-// or co.c (list C has its own reference questions; lists A and B share the B ones), and
-// llsit.txt or SIT.TXT.
+// The question file of `kind` named by `key`: [LL]PREFIX.x (Acts.x for Acts), [LL]FTV.dd, [LL]cv.b
+// or cv.c and [LL]co.b or co.c (list C has its own reference questions; lists A and B share the B
+// ones), and llsit.txt or SIT.TXT.
 std::string question_file_name(Kind kind, const MaterialFileKey& key);
 // The count file named by `key`: [LL]count.dd + list letter.
 std::string count_file_name(const MaterialFileKey& key);

@@ -1,7 +1,5 @@
 #include "material/interrogative.hpp"
 
-#include "material/line_check.hpp"
-
 #include <algorithm>
 #include <array>
 #include <string_view>

@@ -51,8 +51,7 @@ std::string ReferenceWalk::take(const std::string& line, CountTable& table) {
              line.substr(0, 2) + "'";
     book = set.book_of_letter(letter);
     if (book == 0)
-      return std::string("book '") + letter + "' is not a book of this set (" + set.letters() +
-             ")";
+      return std::string("book '") + letter + "' is not a book of this set (" + set.letters() + ")";
   }
   const size_t skip = book_columns(set);
   const std::string_view s = std::string_view(line).substr(std::min(skip, line.size()));

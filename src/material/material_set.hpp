@@ -17,7 +17,6 @@ inline constexpr const char* kSetFile = "Set.txt";
 // The verse table of a folder without a declaration.
 inline constexpr const char* kVerseTable = "Verses.txt";
 
-
 // Reads a declaration. Blank lines and lines starting with '#' are skipped; every other line is
 // "key: value". Refuses (FileError naming the line) an unknown or repeated key, a missing one, and
 // every value the program could not use: a book letter that is not a letter or is already taken,
