@@ -73,12 +73,22 @@ void set_book(Program& p, Field book, int b) {
   ConfigUnit& cu = p.cu;
   const RangeEnd end = range_end(book);
   if (cu.set.several_books()) {
+    const bool other_book = book_letter(cu, book) != cu.set.book(b).letter;
     book_letter(cu, book) = cu.set.book(b).letter;
     int& chapter = cu.*field_spec(end.chapter).num;
     const int kept = chapter_rule(cu, b, chapter);
     if (kept != chapter) {
       chapter = kept;
       draw_value(p.con, cu, end.chapter);
+    }
+    // Another end book, like a new end chapter, ends the range at its chapter's last verse.
+    if (book == Field::EBK && other_book) {
+      int& v = cu.*field_spec(end.verse).num;
+      const int last = verse_limit(cu, b, chapter);
+      if (last > 0 && v != last) {
+        v = last;
+        draw_value(p.con, cu, end.verse);
+      }
     }
   }
   cu.*field_spec(book).text = book_code(cu, book_letter(cu, book));

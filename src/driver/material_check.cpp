@@ -284,7 +284,15 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
   p.cu.NAME = plan.style_file;
   READIN(p);
   rs.NAME = style;
-  read_run_style(p);
+  // A range the folder's set cannot place (a book it lacks, a chapter past its book) is one
+  // problem of the style; the material is still checked.
+  std::optional<std::pair<int, std::string>> range_refused;
+  try {
+    read_run_style(p);
+  } catch (const FileError& e) {
+    if (e.file() != plan.style_file || (e.line() != 2 && e.line() != 3)) throw;
+    range_refused.emplace(e.line(), e.message());
+  }
   name_ftv_and_count_files(p);
   name_material_files(rs, rs.REGLST, rs.NAME4);
   if (std::optional<Broken> broken = saved_style_broken(p.cu))
@@ -292,6 +300,8 @@ CheckPlan plan_for_style(Program& p, const std::string& style, Report& report) {
                    std::string("field \"") + field_spec(broken->field).label +
                        "\" holds a value the configuration form would not save" +
                        (broken->why.empty() ? "" : ": " + broken->why));
+  else if (range_refused)
+    report.problem(plan.style_file, range_refused->first, range_refused->second);
   else
     plan.style_ok = true;
   for (const auto& [name, kind] : style_question_files(rs)) plan.files.emplace_back(name, kind);
@@ -372,6 +382,9 @@ int conclude(const Report& report, std::ostream& out) {
 int check_material(Program& p, const std::string& style, std::ostream& out) {
   Report report(out);
   const bool verses_known = read_verses(p.rs, report);
+  // Without its declaration the folder's lines cannot be read as their books: nothing more to
+  // check until it is mended.
+  if (!verses_known && !find_file(kSetFile).empty()) return conclude(report, out);
   CheckPlan plan =
       style.empty() ? plan_for_folder(p.rs.set, report) : plan_for_style(p, style, report);
   check_question_files(plan.files, p.rs, verses_known, report, out);

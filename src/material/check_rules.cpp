@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <memory>
 
 #include "material/counts.hpp"
@@ -59,6 +60,11 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
   ReferenceWalk walk(rs.set);
   // The verse table the verses are held to: the declaration, or Acts' Verses.txt.
   const char* verse_table = find_file(kSetFile).empty() ? kVerseTable : kSetFile;
+  // A file of the reduced material ("LL...", "llsit.txt") of a declared set holds only the
+  // chapters its books' "reduced:" lines name; the reduced Acts material keeps its own rules.
+  const bool reduced = !rs.set.acts_verse_table && f.name.size() >= 2 &&
+                       std::tolower(static_cast<unsigned char>(f.name[0])) == 'l' &&
+                       std::tolower(static_cast<unsigned char>(f.name[1])) == 'l';
   bool counted = true;
   int blank_at = 0;  // the first of a run of blank lines, reported once a question follows it
   while (!in.eof()) {
@@ -76,6 +82,11 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
     if (std::string why = walk.take(whole, f.counts); !why.empty()) {
       problem(f.name, line, why);
       counted = false;
+    } else if (reduced && !rs.set.reduced_covers(walk.chapter())) {
+      problem(f.name, line,
+              walk.where() + " lies in " + chapter_name(rs.set, walk.chapter()) +
+                  ", which the reduced material leaves out (its book's \"reduced:\" in " +
+                  kSetFile + ")");
     } else if (verses_known && walk.verse() > rs.EVS[walk.chapter()]) {
       problem(f.name, line,
               "verse " + std::to_string(walk.verse()) + " of " +
@@ -84,7 +95,8 @@ void check_question_file(QuestionFileSummary& f, const RunState& rs, bool verses
     }
     // The columns of the rest are those of a line of a set of one book.
     const std::string s = reference_line(rs.set, whole);
-    for (const std::string& why : field_problems(s, f.kind)) problem(f.name, line, why);
+    for (const std::string& why : field_problems(s, f.kind, book_columns(rs.set)))
+      problem(f.name, line, why);
     if (extra)
       if (std::string why = extra(whole, f.kind); !why.empty()) problem(f.name, line, why);
     if (f.kind == Kind::Ftv)

@@ -75,12 +75,12 @@ std::string ReferenceWalk::take(const std::string& line, CountTable& table) {
     const std::string cv = std::to_string(ch) + ":" + std::to_string(v);
     return set.several_books() ? std::string(1, b.letter) + " " + cv : cv;
   };
-  if (ch < 1 || ch > b.chapters() || v < 1 || v > verses)
-    return set.several_books()
-               ? here() + " lies outside " + b.name + ", chapters 1.." +
-                     std::to_string(b.chapters()) + " and verses 1.." + std::to_string(verses)
-               : "chapter and verse " + here() + " lie outside chapters 1.." +
-                     std::to_string(b.chapters()) + " and verses 1.." + std::to_string(verses);
+  if (!set.several_books() && (ch < 1 || ch > b.chapters() || v < 1 || v > verses))
+    return "chapter and verse " + here() + " lie outside chapters 1.." +
+           std::to_string(b.chapters()) + " and verses 1.." + std::to_string(verses);
+  if (ch < 1 || ch > b.chapters())
+    return here() + " lies outside " + b.name + ", chapters 1.." + std::to_string(b.chapters());
+  if (v < 1 || v > verses) return here() + " lies outside verses 1.." + std::to_string(verses);
   const int running = set.running_chapter(book, ch);
   if (running < last_ch_ || (running == last_ch_ && v < last_v_))
     return here() + " comes after " + where() +
@@ -95,16 +95,19 @@ std::string ReferenceWalk::take(const std::string& line, CountTable& table) {
   return {};
 }
 
-std::vector<std::string> field_problems(const std::string& line, Kind kind) {
+std::vector<std::string> field_problems(const std::string& line, Kind kind, size_t shift) {
   std::vector<std::string> out;
-  if (at(line, 3) != ':') out.push_back("column 3 should hold the colon between chapter and verse");
+  // Column k of the line as checked is column k + shift of the line as stored.
+  auto col = [shift](size_t k) { return std::to_string(k + shift); };
+  if (at(line, 3) != ':')
+    out.push_back("column " + col(3) + " should hold the colon between chapter and verse");
   // An FTV label may also begin in column 6.
   if (at(line, 6) != '\t' && kind != Kind::Ftv)
-    out.push_back("column 6 should hold a tab after the reference");
+    out.push_back("column " + col(6) + " should hold a tab after the reference");
   switch (kind) {
     case Kind::Regular:
       if (field_from(line, 7).empty()) {
-        out.push_back("no question text from column 7");
+        out.push_back("no question text from column " + col(7));
       } else {
         // The answer follows the question after a tab.
         const size_t tab = line.find('\t', 6);
@@ -116,11 +119,12 @@ std::vector<std::string> field_problems(const std::string& line, Kind kind) {
     case Kind::CoRef: {
       char a = at(line, 7), b = at(line, 8);
       if (a == ' ' || a == '\t' || b == ' ' || b == '\t')
-        out.push_back("a reference question needs a two-character label in columns 7-8");
+        out.push_back("a reference question needs a two-character label in columns " + col(7) +
+                      "-" + col(8));
       if (at(line, 9) != '\t')
-        out.push_back("column 9 should hold the tab after the label");
+        out.push_back("column " + col(9) + " should hold the tab after the label");
       else if (field_from(line, 10).empty())
-        out.push_back("no question text from column 10");
+        out.push_back("no question text from column " + col(10));
       break;
     }
     case Kind::Ftv: {
@@ -132,7 +136,7 @@ std::vector<std::string> field_problems(const std::string& line, Kind kind) {
       }
       const char t = at(line, 9);
       if (!ftv_type_vr(line) && (t < 'a' || t > 'e'))
-        out.push_back(std::string("the FTV type in column 9 must be a to e or VR, not '") + t +
+        out.push_back("the FTV type in column " + col(9) + " must be a to e or VR, not '" + t +
                       "'");
       if (field_from(line, tab + 2).empty()) out.push_back("no verse text after the FTV label");
       break;

@@ -52,6 +52,8 @@ char ftv_type(const std::string& line);
 // labels its kind needs (a regular question's answer after a tab), the FTV type letter, the SIT
 // quotation and answer, and a line longer than its kind's read length. `line` is the whole line as
 // stored.
-std::vector<std::string> field_problems(const std::string& line, Kind kind);
+// `shift` is added to the columns the messages name: the book letter and blank before a line of a
+// set of several books.
+std::vector<std::string> field_problems(const std::string& line, Kind kind, size_t shift = 0);
 
 }  // namespace halvorin

@@ -115,6 +115,37 @@ TEST(MaterialCheck, FindsTheFaultsOfASetsBooksAtTheirLines) {
   }
 }
 
+// A declaration the check cannot read is the one problem reported (without it no line can be read
+// as its book); a style whose range the set cannot place is one problem of the style, and the
+// material is checked all the same.
+TEST(MaterialCheck, AnUnreadableSetOrARangeOutsideItIsOneProblem) {
+  TempDir dir;
+  const std::string d = shell_word(dir.path());
+  ASSERT_EQ(
+      run_command(shell_word(HALVORIN_BIN) + " --init " + d + " --season romans-james").status, 0);
+  ASSERT_EQ(
+      run_command(shell_word(HALVORIN_MATERIAL_BIN) + " --out " + d + " --season romans-james")
+          .status,
+      0);
+  std::vector<std::string> style = dir.lines("Weekly.spe");
+  style[1] = "2 1 X";
+  dir.write_lines("Bad.spe", style);
+  RunResult r = check(dir, "Bad");
+  EXPECT_EQ(r.status, 1) << r.out << r.err;
+  EXPECT_NE(("\n" + r.out).find("\nBad.spe:0: field \"Begin book\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nRomJas.b: "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\n1 problem found\n"), std::string::npos) << r.out;
+
+  std::string set = dir.read("Set.txt");
+  set.replace(set.find("verses: 27 26 18"), 16, "verses: 27 26 X ");
+  dir.write("Set.txt", set);
+  r = check(dir);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+            "Set.txt:16: chapter 3: \"X\" is not a number of verses");
+  EXPECT_NE(r.out.find("\n1 problem found\n"), std::string::npos) << r.out;
+}
+
 // A batch run says how many problems the check would report in the style's question files: here a
 // tab after the reference typed as a blank, a line the packet takes as it is.
 TEST(MaterialCheck, ABatchRunCountsTheProblemsOfItsMaterial) {
