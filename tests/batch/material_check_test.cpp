@@ -13,9 +13,12 @@
 namespace halvorin::testing {
 namespace {
 
+// The check's report, its lines ended by LF alone (the Windows program writes CR LF).
 RunResult check(const TempDir& dir, const std::string& style = "") {
-  return run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
-                     " --check-material " + style);
+  RunResult r = run_command(shell_word(HALVORIN_BIN) + " -C " + shell_word(dir.path()) +
+                            " --check-material " + style);
+  std::erase(r.out, '\r');
+  return r;
 }
 
 // Removes every line the check reports (the generator now and then leaves a question without an
@@ -133,7 +136,8 @@ TEST(MaterialCheck, AnUnreadableSetOrARangeOutsideItIsOneProblem) {
   RunResult r = check(dir, "Bad");
   EXPECT_EQ(r.status, 1) << r.out << r.err;
   EXPECT_NE(("\n" + r.out).find("\nBad.spe:0: field \"Begin book\""), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nRomJas.b: "), std::string::npos) << r.out;
+  // The material is checked all the same (the file as the style names it: RomJas.B on Windows).
+  EXPECT_NE(r.out.find(": 2695 lines, 2695 regular questions"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\n1 problem found\n"), std::string::npos) << r.out;
 
   std::string set = dir.read("Set.txt");
