@@ -127,8 +127,7 @@ std::string chapter_list(const CountTable& t, const MaterialSet& set) {
 // keep 78 columns, so the reference (columns 72 to 78) would be pushed along and cut off.
 std::string first_line_problem(const MaterialSet& set, const std::string& whole, Kind kind) {
   const std::string line = reference_line(set, whole);
-  const std::string& name =
-      book_of_position(set, set.several_books() ? at(whole, 1) : set.book(1).letter).name;
+  const std::string& name = set.book_or_first(set.several_books() ? at(whole, 1) : 0).name;
   const char type = kind_letter(kind);
   QuestionText t;
   const bool two_pieces = type == 'F' || type == 'S';

@@ -64,8 +64,7 @@ CountRecord READ11(Sectors& sectors, TextReader& count_file, int s, const Materi
 
 void CONVERT2(RunState& rs, int pos, char letter) {
   // The letter as the set declares it, whatever its case in the line.
-  const int b = letter != 0 ? rs.set.book_of_letter(letter) : 1;
-  rs.RLBK[pos] = rs.set.book(b == 0 ? 1 : b).letter;
+  rs.RLBK[pos] = rs.set.book_or_first(letter).letter;
 }
 
 void zero_counts(MaterialCounts& mc) {

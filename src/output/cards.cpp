@@ -48,7 +48,7 @@ void write_card(const RunState& rs, TextWriter& f, int x) {
   const std::string head = "    " + std::string(1, rs.RLBK[x]) + " ";
   const std::string quiz = std::to_string(rs.Q2);
   const std::string ch = chapter_of(t);
-  const std::string& book = book_of_position(rs.set, rs.RLBK[x]).name;
+  const std::string& book = rs.set.book_or_first(rs.RLBK[x]).name;
   RestFn rest = CPRINTREST;
   switch (type_at(rs, x)) {
     case 'R':

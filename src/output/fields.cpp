@@ -13,11 +13,6 @@ std::string strip_blank(std::string s) {
 
 }  // namespace
 
-const Book& book_of_position(const MaterialSet& set, char letter) {
-  const int b = set.book_of_letter(letter);
-  return set.book(b > 0 ? b : 1);
-}
-
 std::string chars(const QuestionText& t, int from, int to) {
   if (to < from) return {};
   std::string s(static_cast<size_t>(to - from + 1), ' ');

@@ -8,9 +8,6 @@
 
 namespace halvorin {
 
-// The book a position's letter names in the set: the set's first book when no book has it.
-const Book& book_of_position(const MaterialSet& set, char letter);
-
 // The chapter (characters 1-2) without its leading blank.
 std::string chapter_of(const QuestionText& t);
 // The verse (characters 4-5) without its leading blank.

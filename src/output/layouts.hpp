@@ -17,13 +17,6 @@ void write_tabbed(const RunState& rs, TextWriter& f);
 // The range of the packet, for example "A 1:1 to A 28:31": each end's book letter and the book's
 // own chapter.
 std::string range_text(const RunState& rs);
-// A running chapter of the set as a reference shows it: its book's letter and the book's own
-// chapter; a chapter outside the set keeps its number, with the first book's letter.
-struct ShownChapter {
-  char letter;
-  int chapter;
-};
-ShownChapter shown_chapter(const MaterialSet& set, int running);
 // Loads the question at position x into the text buffer (its continuation only for SIT and FTV).
 void load_position(const RunState& rs, int x, QuestionText& t);
 // The type letter of position x in the quiz's pattern.

@@ -18,8 +18,8 @@ std::string blanks(int n) { return std::string(static_cast<size_t>(std::max(n, 0
 // The header of a quiz's first page: range, style name and quiz number in 78 characters.
 std::string page_header(const RunState& rs) {
   std::string h = range_text(rs);
-  const int first = shown_chapter(rs.set, rs.BCHAP).chapter;
-  const int last = shown_chapter(rs.set, rs.ECHAP).chapter;
+  const int first = rs.set.own_chapter(rs.BCHAP);
+  const int last = rs.set.own_chapter(rs.ECHAP);
   for (int v : {first, rs.BVER, last, rs.EVER})
     if (v < 10) h += ' ';
   const int half = static_cast<int>(rs.NAME.size()) / 2;
@@ -55,7 +55,7 @@ std::string five_words(const QuestionText& t, int from, int& mark) {
 RestFn first_line(const RunState& rs, TextWriter& f, QuestionText& t, int x) {
   RestFn rest = PRINTREST;
   std::string s = page_first_line(t, type_at(rs, x), number_text(x, rs.AB, 2) + ". ", rest,
-                                  book_of_position(rs.set, rs.RLBK[x]).name);
+                                  rs.set.book_or_first(rs.RLBK[x]).name);
   // The filler puts the reference in its columns; an overlong first line keeps it whole.
   s += blanks(REF_COL - 1 - static_cast<int>(s.size()));
   f.writeln(s + reference_of(t, rs.RLBK[x]));

@@ -30,7 +30,7 @@ std::string tabbed_line(const RunState& rs, int x) {
   s += "\t";
   const std::string ch = chapter_of(t);
   const std::string v = verse_of(t);
-  const std::string& book = book_of_position(rs.set, rs.RLBK[x]).name;
+  const std::string& book = rs.set.book_or_first(rs.RLBK[x]).name;
   if (type == 'F' && quote) s += "Quote " + book + " chapter " + ch + " verse " + v + ".\t";
   if (type == 'R') s += "According to " + book + " chapter " + ch + " verse " + v + ", ";
   if (type == 'O') s += "According to " + book + " Chapter " + chars(t, 1, 2) + ",  ";

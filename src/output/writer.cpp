@@ -5,17 +5,14 @@
 
 namespace halvorin {
 
-ShownChapter shown_chapter(const MaterialSet& set, int running) {
-  const ChapterPlace at = set.place_of(running);
-  if (at.book == 0) return {set.book(1).letter, running};
-  return {set.book(at.book).letter, at.chapter};
-}
-
 std::string range_text(const RunState& rs) {
-  const ShownChapter b = shown_chapter(rs.set, rs.BCHAP), e = shown_chapter(rs.set, rs.ECHAP);
-  return std::string(1, b.letter) + " " + std::to_string(b.chapter) + ":" +
-         std::to_string(rs.BVER) + " to " + std::string(1, e.letter) + " " +
-         std::to_string(e.chapter) + ":" + std::to_string(rs.EVER);
+  // Each end by its book's letter and own chapter; a chapter outside the set keeps its number,
+  // with the first book's letter.
+  const MaterialSet& set = rs.set;
+  return std::string(1, set.book_of_chapter(rs.BCHAP).letter) + " " +
+         std::to_string(set.own_chapter(rs.BCHAP)) + ":" + std::to_string(rs.BVER) + " to " +
+         std::string(1, set.book_of_chapter(rs.ECHAP).letter) + " " +
+         std::to_string(set.own_chapter(rs.ECHAP)) + ":" + std::to_string(rs.EVER);
 }
 
 void WRITEMAT(const RunState& rs, TextWriter& f) { f.write(range_text(rs)); }

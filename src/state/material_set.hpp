@@ -83,6 +83,11 @@ struct MaterialSet {
   bool reduced_covers(int r) const;
   // The books' letters for messages: "R, J".
   std::string letters() const;
+  // The book with this letter, or the set's first book when none has it (or `letter` is 0).
+  const Book& book_or_first(char letter) const {
+    const int b = book_of_letter(letter);
+    return book(b > 0 ? b : 1);
+  }
   // Book b (from 1); b must be a book of the set.
   const Book& book(int b) const { return books.at(static_cast<size_t>(b - 1)); }
   // The book of running chapter r; the first book outside the set.
