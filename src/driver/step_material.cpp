@@ -49,9 +49,15 @@ bool rebuild_if_stale(Program& p) {
   RunState& rs = p.rs;
   build_counts(rs, rs);
   const PerKind<CountTable> counted = rs.count;
-  // A count file of another material set's tables (the folder changed seasons) is rebuilt.
-  const bool other_tables = count_file_of_other_tables(rs, rs.COUNTFILE);
-  if (!other_tables) load_count_file(rs, rs.COUNTFILE);
+  // A count file of another material set's tables (the folder changed seasons) is rebuilt; it is
+  // looked at only when it does not load as this set's.
+  bool other_tables = false;
+  try {
+    load_count_file(rs, rs.COUNTFILE);
+  } catch (const FileError&) {
+    if (!count_file_of_other_tables(rs, rs.COUNTFILE)) throw;
+    other_tables = true;
+  }
   bool same = !other_tables;
   for (Kind k : kAllKinds) same = same && rs.count[k].same_entries(counted[k]);
   if (same) return false;
